@@ -1,0 +1,59 @@
+# Shared target settings: warnings as errors everywhere, sanitizers when asked.
+
+add_library(quellan_options INTERFACE)
+target_compile_options(quellan_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_include_directories(quellan_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
+if(QUELLAN_SANITIZE)
+    target_compile_options(quellan_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(quellan_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+function(quellan_add_existing_subdirectories)
+    foreach(dir IN LISTS ARGN)
+        if(EXISTS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+            add_subdirectory(${PROJECT_SOURCE_DIR}/${dir} ${PROJECT_BINARY_DIR}/${dir})
+        endif()
+    endforeach()
+endfunction()
+
+# quellan_library(name SOURCES ... DEPS ...): a static library of the project.
+function(quellan_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_link_libraries(${name} PUBLIC quellan_options ${ARG_DEPS})
+endfunction()
+
+# quellan_test(name SOURCES ... DEPS ... [LABELS ...]): a GoogleTest executable registered with CTest.
+function(quellan_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE quellan_options ${ARG_DEPS} GTest::gtest GTest::gtest_main
+                                          GTest::gmock)
+    set(props)
+    if(ARG_LABELS)
+        set(props PROPERTIES LABELS "${ARG_LABELS}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 ${props})
+endfunction()
+
+# quellan_benchmark(name SOURCES ... DEPS ...): a Google Benchmark executable (not a test).
+function(quellan_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE quellan_options ${ARG_DEPS} benchmark::benchmark)
+endfunction()
+
+# quellan_folder_library(name DEPS ...): a static library of every .cpp below the calling folder.
+function(quellan_folder_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    quellan_library(${name} SOURCES ${sources} DEPS ${ARG_DEPS})
+endfunction()
+
+# quellan_folder_test(name DEPS ... [LABELS ...]): one test executable of every .cpp below the folder.
+function(quellan_folder_test name)
+    cmake_parse_arguments(ARG "" "" "DEPS;LABELS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    quellan_test(${name} SOURCES ${sources} DEPS ${ARG_DEPS} LABELS ${ARG_LABELS})
+endfunction()

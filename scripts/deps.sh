@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quellan needs to build, test and run. Skips apt when all are present.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+    qt6-base-dev
+    xvfb openbox xdotool x11-utils trayer imagemagick
+    fonts-wine fonts-wqy-microhei fonts-liberation2
+    iproute2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
