@@ -1,0 +1,110 @@
+#include "stats/c_ip_helper.h"
+
+#include <algorithm>
+#include <limits>
+#include <span>
+#include <utility>
+
+#include "platform/net/system_interface_table.h"
+#include "stats/adapter_address_text.h"
+#include "stats/interface_text.h"
+
+namespace stats {
+namespace {
+
+// A sum that would wrap keeps its previous value; the next rows are still added.
+void AddCounter(std::uint64_t& total, std::uint64_t counter) {
+    if (counter <= std::numeric_limits<std::uint64_t>::max() - total) {
+        total += counter;
+    }
+}
+
+// The table's 32-bit fields are read as signed numbers.
+std::int32_t AsSigned(std::uint32_t value) {
+    return static_cast<std::int32_t>(value);
+}
+
+// Links beyond 2^31 bits per second read as the largest speed the field holds, not a wrapped one.
+std::int32_t SpeedField(std::uint64_t bitsPerSecond) {
+    constexpr auto kLargest = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(std::min(bitsPerSecond, kLargest));
+}
+
+template <std::size_t N>
+std::span<const std::uint8_t> UsedBytes(const std::array<std::uint8_t, N>& field,
+                                        std::uint32_t length) {
+    return std::span(field).first(std::min<std::size_t>(length, N));
+}
+
+std::shared_ptr<CInterface> MakeRecord(const win::MIB_IFROW& row) {
+    auto record = std::make_shared<CInterface>();
+    record->InterfaceDescription(DecodeInterfaceText(UsedBytes(row.Descr, row.DescrLen)));
+    record->AdapterAddress(FormatAdapterAddress(UsedBytes(row.PhysAddr, row.PhysAddrLen)));
+    record->InterfaceName(DecodeInterfaceText(
+        std::span(reinterpret_cast<const std::uint8_t*>(row.Name.data()), row.Name.size())));
+    record->InterfaceIndex(AsSigned(row.Index));
+    record->InterfaceType(AsSigned(row.Type));
+    record->MaximumTransmissionUnit(AsSigned(row.Mtu));
+    record->Speed(SpeedField(row.Speed));
+    record->AdminStatus(AsSigned(row.AdminStatus));
+    record->OperationalStatus(AsSigned(row.OperStatus));
+    if (const auto lastChange = DateSerial::FromSerial(AsSigned(row.LastChange))) {
+        record->LastChange(*lastChange);
+    }
+    record->OctetsReceived(row.InOctets);
+    record->UnicastPacketsReceived(row.InUcastPkts);
+    record->NonunicastPacketsReceived(row.InNUcastPkts);
+    record->DiscardedIncomingPackets(row.InDiscards);
+    record->IncomingErrors(row.InErrors);
+    record->UnknownProtocolPackets(row.InUnknownProtos);
+    record->OctetsSent(row.OutOctets);
+    record->UnicastPacketsSent(row.OutUcastPkts);
+    record->NonunicastPacketsSent(row.OutNUcastPkts);
+    record->DiscardedOutgoingPackets(row.OutDiscards);
+    record->OutgoingErrors(row.OutErrors);
+    record->OutputQueueLength(AsSigned(row.OutQLen));
+    return record;
+}
+
+}  // namespace
+
+CIpHelper::CIpHelper() : CIpHelper(win::SystemInterfaceTable()) {}
+
+CIpHelper::CIpHelper(std::shared_ptr<win::InterfaceTable> table) : table_(std::move(table)) {}
+
+void CIpHelper::Interfaces(const std::shared_ptr<CInterfaces>& vData) {
+    interfaces_ = vData;
+}
+
+std::shared_ptr<CInterfaces> CIpHelper::Interfaces() {
+    interfaces_.reset();
+    interfaces_ = std::make_shared<CInterfaces>();
+    ReadInterfaceTable();
+    return interfaces_;
+}
+
+double CIpHelper::BytesReceived() const {
+    return static_cast<double>(bytesReceived_);
+}
+
+double CIpHelper::BytesSent() const {
+    return static_cast<double>(bytesSent_);
+}
+
+bool CIpHelper::ReadInterfaceTable() {
+    bytesReceived_ = 0;
+    bytesSent_ = 0;
+    const auto rows = table_ ? table_->GetIfTable() : std::nullopt;
+    if (!rows) {
+        return false;
+    }
+    for (const auto& row : *rows) {
+        auto record = MakeRecord(row);
+        AddCounter(bytesReceived_, row.InOctets);
+        AddCounter(bytesSent_, row.OutOctets);
+        interfaces_->Add(record);
+    }
+    return true;
+}
+
+}  // namespace stats
