@@ -92,6 +92,17 @@ TEST_F(TotalsFileTest, SaveWritesOneCleanLine) {
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
+TEST_F(TotalsFileTest, BareNameIsTheFileInTheCurrentFolder) {
+    fs::path previous = fs::current_path();
+    fs::current_path(Folder());
+    auto error = SaveTotals(kTotalsFileName, 1048576.0);
+    std::string text = ReadTotalsText(kTotalsFileName);
+    fs::current_path(previous);
+    EXPECT_FALSE(error);
+    EXPECT_EQ(text, "1048576\r\n");
+    EXPECT_EQ(ReadFile(File()), "1048576\r\n");
+}
+
 TEST_F(TotalsFileTest, SavedTotalReadsBackExactly) {
     for (double total : {0.0, 1048576.0, 123456789.25, 9.87654321012345e14}) {
         ASSERT_FALSE(SaveTotals(File(), total));
