@@ -10,21 +10,6 @@ bool IsEmpty(const char* text) {
     return text == nullptr || *text == '\0';
 }
 
-NumericSeparators ReadUserNumericSeparators() {
-    // The program may run in the "C" numeric locale (printf and friends must keep "."), so the
-    // user's locale is switched in only long enough to read its conventions.
-    const char* current = std::setlocale(LC_NUMERIC, nullptr);
-    std::string previous = current != nullptr ? current : "C";
-    if (std::setlocale(LC_NUMERIC, "") == nullptr) {
-        return SeparatorsFromLocaleTexts(nullptr, nullptr);
-    }
-    const std::lconv* conventions = std::localeconv();
-    NumericSeparators separators =
-        SeparatorsFromLocaleTexts(conventions->decimal_point, conventions->thousands_sep);
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    return separators;
-}
-
 }  // namespace
 
 NumericSeparators SeparatorsFromLocaleTexts(const char* decimalPoint,
@@ -39,8 +24,23 @@ NumericSeparators SeparatorsFromLocaleTexts(const char* decimalPoint,
     return separators;
 }
 
+NumericSeparators NumericSeparatorsOfLocale(const char* localeName) {
+    // The program may run in the "C" numeric locale (printf and friends must keep "."), so the
+    // asked-for locale is switched in only long enough to read its conventions.
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    std::string previous = current != nullptr ? current : "C";
+    if (std::setlocale(LC_NUMERIC, localeName) == nullptr) {
+        return SeparatorsFromLocaleTexts(nullptr, nullptr);
+    }
+    const std::lconv* conventions = std::localeconv();
+    NumericSeparators separators =
+        SeparatorsFromLocaleTexts(conventions->decimal_point, conventions->thousands_sep);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    return separators;
+}
+
 const NumericSeparators& UserNumericSeparators() {
-    static const NumericSeparators separators = ReadUserNumericSeparators();
+    static const NumericSeparators separators = NumericSeparatorsOfLocale("");
     return separators;
 }
 

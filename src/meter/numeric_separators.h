@@ -16,6 +16,10 @@ struct NumericSeparators {
 NumericSeparators SeparatorsFromLocaleTexts(const char* decimalPoint,
                                             const char* thousandsSeparator);
 
+// The separators of a named locale ("" names the user's LC_NUMERIC), leaving the program's own
+// numeric locale as it was. A locale that does not exist gets the "C" conventions.
+NumericSeparators NumericSeparatorsOfLocale(const char* localeName);
+
 // The user's LC_NUMERIC separators, read once and then kept for the run.
 const NumericSeparators& UserNumericSeparators();
 

@@ -98,6 +98,26 @@ TEST(NumericSeparators, LocaleWithoutThousandsSeparatorGetsComma) {
     EXPECT_EQ(german.thousandsSeparator, ".");
 }
 
+TEST(NumericSeparators, ReadFromInstalledLocales) {
+    NumericSeparators c = NumericSeparatorsOfLocale("C");
+    EXPECT_EQ(c.decimalPoint, ".");
+    EXPECT_EQ(c.thousandsSeparator, ",");
+    NumericSeparators unknown = NumericSeparatorsOfLocale("xx_NOWHERE.UTF-8");
+    EXPECT_EQ(unknown.decimalPoint, ".");
+    EXPECT_EQ(unknown.thousandsSeparator, ",");
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    NumericSeparators german = NumericSeparatorsOfLocale("de_DE.UTF-8");
+    EXPECT_EQ(german.decimalPoint, ",");
+    EXPECT_EQ(german.thousandsSeparator, ".");
+    EXPECT_EQ(FormatNumber(1234.5, kGroupedRatePattern, german), "1.234,50 Kb/S");
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+}
+
 TEST(NumericSeparators, UserSeparatorsLeaveTheProgramLocaleAlone) {
     std::string before = std::setlocale(LC_NUMERIC, nullptr);
     const NumericSeparators& user = UserNumericSeparators();
