@@ -1,6 +1,6 @@
 #pragma once
 
-// The display formats of the rate and total labels. Each pattern of the design is spelled out
+// The display formats of the rate and total labels. Each pattern text is spelled out
 // as what it produces: grouping, a fixed number of decimals and a literal suffix; at least one
 // integer digit always. Values are rounded to the shown decimals half to even, and a value
 // that rounds to zero shows no minus sign.

@@ -4,7 +4,7 @@
 // peaks, halving averages, the label texts and the graph sample. The window calls the steps in
 // the tick's order and yields to the message loop between them, so each step is its own call.
 //
-// Rates are bytes per tick. Totals and differences are 64-bit. Besides the design's figures the
+// Rates are bytes per tick. Totals and differences are 64-bit. Besides the shown figures the
 // meter counts this run's traffic as the sum of the positive differences, leaving out every
 // difference taken against a previous total that was not real: the first tick, and the tick
 // after a failed snapshot, compare against zero.

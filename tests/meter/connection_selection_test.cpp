@@ -5,7 +5,7 @@
 namespace quellan {
 namespace {
 
-TEST(ConnectionSelection, SettingsOfTheDesign) {
+TEST(ConnectionSelection, StoredTexts) {
     EXPECT_EQ(ConnectionEntryToSelect("", 2), 0);  // absent
     EXPECT_EQ(ConnectionEntryToSelect("1", 2), 1);
     EXPECT_EQ(ConnectionEntryToSelect("2", 2), 0);

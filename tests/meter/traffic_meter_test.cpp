@@ -126,7 +126,7 @@ TEST_F(TrafficMeterTest, FailedSnapshotBetweenGoodOnes) {
     EXPECT_EQ(meter.DownloadSpeedCaption(), "-1500 BS ");
     EXPECT_EQ(meter.ReceivedTotalCaption(), "0 KB");
 
-    Tick(meter, Good(1700, 2700));  // against zero again: the design's jump, not traffic
+    Tick(meter, Good(1700, 2700));  // against zero again: a jump in the figures, not traffic
     EXPECT_EQ(meter.ReceivedDifference(), 1700);
     Tick(meter, Good(1800, 2750));
 
