@@ -1,6 +1,7 @@
 #include "meter/traffic_meter.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -8,11 +9,27 @@
 #include "meter/graph_sample.h"
 #include "meter/number_format.h"
 #include "platform/numeric/checked_arithmetic.h"
+#include "platform/numeric/round_half_even.h"
 
 namespace quellan {
 namespace {
 
 constexpr double kBytesPerKilobyte = 1024.0;
+
+std::uint64_t CounterOf(double bytes) {
+    constexpr double kTwoToThe63 = 9223372036854775808.0;
+    constexpr double kTwoToThe64 = 18446744073709551616.0;
+    if (!(bytes > 0.0)) {
+        return 0;  // also NaN
+    }
+    if (bytes >= kTwoToThe64) {
+        return std::numeric_limits<std::uint64_t>::max();
+    }
+    if (bytes >= kTwoToThe63) {
+        return static_cast<std::uint64_t>(bytes);  // no fraction left at this size
+    }
+    return static_cast<std::uint64_t>(numeric::RoundHalfEven(bytes).value_or(0));
+}
 
 std::int64_t DifferenceOrZero(std::uint64_t total, std::uint64_t previous) {
     return numeric::CheckedDifference(total, previous).value_or(0);
@@ -55,6 +72,14 @@ std::string SpeedCaption(std::int64_t difference, const NumericSeparators& separ
 }
 
 }  // namespace
+
+SnapshotTotals TotalsOfSnapshot(double bytesReceived, double bytesSent,
+                                std::size_t interfaceCount) {
+    if (interfaceCount == 0) {
+        return {0, 0, true};
+    }
+    return {CounterOf(bytesReceived), CounterOf(bytesSent), false};
+}
 
 TrafficMeter::TrafficMeter(NumericSeparators separators) : separators_(std::move(separators)) {}
 
@@ -127,6 +152,11 @@ std::string TrafficMeter::DownloadSpeedCaption() const {
 
 std::string TrafficMeter::UploadSpeedCaption() const {
     return SpeedCaption(sentDifference_, separators_);
+}
+
+double TrafficMeter::ThisRunKilobytes() const {
+    return (static_cast<double>(run_.received) + static_cast<double>(run_.sent)) /
+           kBytesPerKilobyte;
 }
 
 double TrafficMeter::GraphSample() const {

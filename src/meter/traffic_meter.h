@@ -9,6 +9,7 @@
 // difference taken against a previous total that was not real: the first tick, and the tick
 // after a failed snapshot, compare against zero.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,11 @@ struct SnapshotTotals {
     std::uint64_t sent = 0;
     bool failed = false;  // an empty or failed table read: its totals count as 0
 };
+
+// The totals as the interface reader gives them (doubles) and the snapshot's interface count:
+// a snapshot without interfaces is an empty or failed table read. Values a counter cannot hold
+// are clamped to its range.
+SnapshotTotals TotalsOfSnapshot(double bytesReceived, double bytesSent, std::size_t interfaceCount);
 
 struct RunTraffic {
     std::uint64_t received = 0;
@@ -62,6 +68,8 @@ public:
     double AverageDownload() const { return averageDownload_; }
     double AverageUpload() const { return averageUpload_; }
     RunTraffic ThisRun() const { return run_; }
+    // Received plus sent, as the mini window keeps and saves it.
+    double ThisRunKilobytes() const;
 
 private:
     NumericSeparators separators_;

@@ -116,6 +116,8 @@ TEST_F(TrafficMeterTest, RunTrafficLeavesOutTheFirstTick) {
     Tick(meter, Good(1'000'500, 2'000'600));
     EXPECT_EQ(meter.ThisRun().received, 500u);
     EXPECT_EQ(meter.ThisRun().sent, 600u);
+    Tick(meter, Good(1'001'524, 2'001'624));
+    EXPECT_EQ(meter.ThisRunKilobytes(), (1524.0 + 1624.0) / 1024);
 }
 
 TEST_F(TrafficMeterTest, FailedSnapshotBetweenGoodOnes) {
@@ -150,6 +152,26 @@ TEST_F(TrafficMeterTest, FiguresFollowTheCallOrderOfTheTick) {
     meter.UpdateAverages();
     EXPECT_EQ(meter.PeakDownloadCaption(), "下载速率: 0.00 Kb/S");
     EXPECT_EQ(meter.AverageDownloadCaption(), "平均下载速率: 4.00 Kb/S");
+}
+
+TEST(TotalsOfSnapshot, ReaderTotalsBecomeCounters) {
+    SnapshotTotals totals = TotalsOfSnapshot(3'000'000'000.0, 18446744073709549568.0, 2);
+    EXPECT_FALSE(totals.failed);
+    EXPECT_EQ(totals.received, 3'000'000'000u);
+    EXPECT_EQ(totals.sent, 18446744073709549568u);
+
+    totals = TotalsOfSnapshot(1e30, -5.0, 1);
+    EXPECT_EQ(totals.received, std::numeric_limits<std::uint64_t>::max());
+    EXPECT_EQ(totals.sent, 0u);
+    EXPECT_EQ(TotalsOfSnapshot(std::numeric_limits<double>::quiet_NaN(), 2.5, 1).received, 0u);
+    EXPECT_EQ(TotalsOfSnapshot(0.0, 2.5, 1).sent, 2u);
+}
+
+TEST(TotalsOfSnapshot, SnapshotWithoutInterfacesIsAFailedOne) {
+    SnapshotTotals totals = TotalsOfSnapshot(1000.0, 2000.0, 0);
+    EXPECT_TRUE(totals.failed);
+    EXPECT_EQ(totals.received, 0u);
+    EXPECT_EQ(totals.sent, 0u);
 }
 
 TEST(TrafficMeterLocale, LabelsUseTheLocaleSeparators) {
