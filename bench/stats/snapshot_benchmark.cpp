@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,7 +59,7 @@ public:
     }
 
 private:
-    std::optional<win::netlink::NetlinkSocket> socket_;
+    std::unique_ptr<win::netlink::NetlinkSocket> socket_;
     std::vector<std::uint8_t> buffer_;
     std::uint32_t sequence_ = 0;
 };

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include "platform/net/netlink/link_row.h"
+#include "platform/net/netlink/netlink_socket.h"
 #include "platform/net/netlink/sysfs_link_facts.h"
 
 namespace win {
@@ -14,8 +16,13 @@ constexpr std::size_t kReceiveBufferSize = 64 * 1024;
 
 }  // namespace
 
-NetlinkInterfaceTable::NetlinkInterfaceTable(std::filesystem::path sysfsRoot)
-    : receiveBuffer_(kReceiveBufferSize),
+NetlinkInterfaceTable::NetlinkInterfaceTable()
+    : NetlinkInterfaceTable("/sys/class/net", [] { return netlink::NetlinkSocket::Open(); }) {}
+
+NetlinkInterfaceTable::NetlinkInterfaceTable(std::filesystem::path sysfsRoot,
+                                             netlink::LinkChannelOpener openChannel)
+    : openChannel_(std::move(openChannel)),
+      receiveBuffer_(kReceiveBufferSize),
       facts_([sysfs = netlink::SysfsLinkFacts(std::move(sysfsRoot))](std::string_view name) {
           return sysfs.Read(name);
       }) {}
@@ -34,22 +41,22 @@ std::optional<MIB_IFTABLE> NetlinkInterfaceTable::GetIfTable() {
 NetlinkInterfaceTable::DumpResult NetlinkInterfaceTable::DumpLinks() {
     dump_.links.clear();
     dump_.interrupted = false;
-    if (!socket_) {
-        socket_ = netlink::NetlinkSocket::Open();
-        if (!socket_) {
+    if (!channel_) {
+        channel_ = openChannel_();
+        if (!channel_) {
             return DumpResult::Failed;
         }
     }
     const std::uint32_t sequence = ++sequence_;
-    if (!socket_->SendLinkDumpRequest(sequence)) {
-        socket_.reset();
+    if (!channel_->SendLinkDumpRequest(sequence)) {
+        channel_.reset();
         return DumpResult::Failed;
     }
     for (;;) {
-        const auto received = socket_->Receive(receiveBuffer_);
+        const auto received = channel_->Receive(receiveBuffer_);
         if (!received) {
             // Whatever is left of this answer must not reach the next dump.
-            socket_.reset();
+            channel_.reset();
             return DumpResult::Failed;
         }
         const auto chunk = std::span(receiveBuffer_).first(*received);
@@ -59,7 +66,7 @@ NetlinkInterfaceTable::DumpResult NetlinkInterfaceTable::DumpLinks() {
             case netlink::ChunkOutcome::Done:
                 return dump_.interrupted ? DumpResult::Interrupted : DumpResult::Complete;
             case netlink::ChunkOutcome::Failed:
-                socket_.reset();
+                channel_.reset();
                 return DumpResult::Failed;
         }
     }

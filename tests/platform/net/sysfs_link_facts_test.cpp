@@ -1,6 +1,7 @@
 #include "platform/net/netlink/sysfs_link_facts.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,10 +17,9 @@ namespace fs = std::filesystem;
 class FakeSysfs : public ::testing::Test {
 protected:
     void SetUp() override {
-        base_ =
-            fs::temp_directory_path() /
-            ("quellan_sysfs_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        base_ = fs::temp_directory_path() /
+                ("quellan_sysfs_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(base_);
         fs::create_directories(Root());
     }

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 namespace win::netlink {
 namespace {
@@ -22,44 +21,26 @@ struct LinkDumpRequest {
 
 }  // namespace
 
-std::optional<NetlinkSocket> NetlinkSocket::Open() {
+std::unique_ptr<NetlinkSocket> NetlinkSocket::Open() {
     const int descriptor = ::socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
     if (descriptor < 0) {
-        return std::nullopt;
+        return nullptr;
     }
-    NetlinkSocket socket(descriptor);
+    std::unique_ptr<NetlinkSocket> socket(new NetlinkSocket(descriptor));
     if (::setsockopt(descriptor, SOL_SOCKET, SO_RCVTIMEO, &kReceiveTimeout,
                      sizeof(kReceiveTimeout)) != 0) {
-        return std::nullopt;
+        return nullptr;
     }
     sockaddr_nl local{};
     local.nl_family = AF_NETLINK;
     if (::bind(descriptor, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) != 0) {
-        return std::nullopt;
+        return nullptr;
     }
     return socket;
 }
 
-NetlinkSocket::NetlinkSocket(NetlinkSocket&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)) {}
-
-NetlinkSocket& NetlinkSocket::operator=(NetlinkSocket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        descriptor_ = std::exchange(other.descriptor_, -1);
-    }
-    return *this;
-}
-
 NetlinkSocket::~NetlinkSocket() {
-    Close();
-}
-
-void NetlinkSocket::Close() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-        descriptor_ = -1;
-    }
+    ::close(descriptor_);
 }
 
 bool NetlinkSocket::SendLinkDumpRequest(std::uint32_t sequence) {
