@@ -112,7 +112,7 @@ TEST_F(CIpHelperTest, RowsBecomeRecordsInTableOrder) {
 }
 
 TEST_F(CIpHelperTest, EveryFieldOfTheRowReachesTheRecord) {
-    MIB_IFROW row = ScriptedRow("eth0", 7, 11, 12, "Realtek PCIe GbE");
+    MIB_IFROW row = ScriptedRow("eth0", 7, 11, 12, "PCIe Gigabit Ethernet");
     row.Mtu = 1500;
     row.Speed = 1'000'000'000;
     row.OperStatus = win::MIB_IF_OPER_STATUS_DISCONNECTED;
@@ -150,7 +150,7 @@ TEST_F(CIpHelperTest, EveryFieldOfTheRowReachesTheRecord) {
     EXPECT_EQ(record->DiscardedOutgoingPackets(), 33u);
     EXPECT_EQ(record->OutgoingErrors(), 34u);
     EXPECT_EQ(record->OutputQueueLength(), 1000);
-    EXPECT_EQ(record->InterfaceDescription(), "Realtek PCIe GbE");
+    EXPECT_EQ(record->InterfaceDescription(), "PCIe Gigabit Ethernet");
 }
 
 TEST_F(CIpHelperTest, AddressTextUsesAtMostEightBytes) {

@@ -24,7 +24,7 @@ TEST(MibIfRow, PhysicalAddressKeepsEightBytesAndTheFullLength) {
 
 TEST(MibIfRow, DescriptionReplacesAnEarlierLongerOne) {
     MIB_IFROW row;
-    SetIfDescription(row, "Intel(R) Ethernet Connection");
+    SetIfDescription(row, "Gigabit Ethernet Connection");
     SetIfDescription(row, "lo");
     EXPECT_EQ(row.DescrLen, 2u);
     EXPECT_EQ(row.Descr[2], 0);

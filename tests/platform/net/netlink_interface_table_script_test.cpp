@@ -176,8 +176,8 @@ TEST(NetlinkInterfaceTableScript, DescriptionAndSpeedComeFromSysfs) {
         fs::temp_directory_path() / ("quellan_table_sysfs_" + std::to_string(::getpid()));
     fs::remove_all(base);
     fs::create_directories(base / "net" / "eth0" / "device");
-    fs::create_directories(base / "drivers" / "e1000e");
-    fs::create_symlink(base / "drivers" / "e1000e", base / "net" / "eth0" / "device" / "driver");
+    fs::create_directories(base / "drivers" / "gbe_drv");
+    fs::create_symlink(base / "drivers" / "gbe_drv", base / "net" / "eth0" / "device" / "driver");
     std::ofstream(base / "net" / "eth0" / "speed") << "1000\n";
 
     KernelScript script;
@@ -192,7 +192,7 @@ TEST(NetlinkInterfaceTableScript, DescriptionAndSpeedComeFromSysfs) {
     ASSERT_EQ(rows->size(), 1u);
     const MIB_IFROW& row = rows->front();
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(row.Descr.data()), row.DescrLen),
-              "eth0 (e1000e)");
+              "eth0 (gbe_drv)");
     EXPECT_EQ(row.Speed, 1'000'000'000u);
     EXPECT_EQ(row.Type, IF_TYPE_ETHERNET_CSMACD);
 }

@@ -38,14 +38,14 @@ protected:
 TEST_F(FakeSysfs, ReadsSpeedWirelessAndDriver) {
     Write(Root() / "wlan0" / "speed", "866\n");
     fs::create_directories(Root() / "wlan0" / "wireless");
-    fs::create_directories(base_ / "drivers" / "iwlwifi");
+    fs::create_directories(base_ / "drivers" / "wlan_drv");
     fs::create_directories(Root() / "wlan0" / "device");
-    fs::create_symlink(base_ / "drivers" / "iwlwifi", Root() / "wlan0" / "device" / "driver");
+    fs::create_symlink(base_ / "drivers" / "wlan_drv", Root() / "wlan0" / "device" / "driver");
 
     const LinkFacts facts = SysfsLinkFacts(Root()).Read("wlan0");
     EXPECT_EQ(facts.speedMegabits, 866u);
     EXPECT_TRUE(facts.wireless);
-    EXPECT_EQ(facts.driver, "iwlwifi");
+    EXPECT_EQ(facts.driver, "wlan_drv");
 }
 
 TEST_F(FakeSysfs, MissingOrUnknownFactsReadAsNothing) {

@@ -27,7 +27,7 @@ std::uint32_t IfTypeOf(std::uint16_t deviceType, bool wireless) {
         case ARPHRD_SIT:
         case ARPHRD_IPGRE:
         case ARPHRD_IP6GRE:
-        case ARPHRD_NONE:  // tun devices and WireGuard
+        case ARPHRD_NONE:  // tun and other layer-3 tunnels
             return IF_TYPE_TUNNEL;
         default:
             return IF_TYPE_OTHER;
