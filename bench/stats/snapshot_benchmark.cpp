@@ -140,7 +140,7 @@ void BM_Snapshot(benchmark::State& state) {
     if (!PrepareTable(state)) {
         return;
     }
-    stats::CIpHelper helper;
+    quellan::CIpHelper helper;
     std::int32_t count = 0;
     for (auto _ : state) {
         count = helper.Interfaces()->Count();
@@ -156,7 +156,7 @@ void BM_SnapshotVersusBareDump(benchmark::State& state) {
     }
     using Clock = std::chrono::steady_clock;
     BareDump dump;
-    stats::CIpHelper helper;
+    quellan::CIpHelper helper;
     Clock::duration bareTime{};
     Clock::duration snapshotTime{};
     for (auto _ : state) {

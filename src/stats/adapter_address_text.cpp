@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace stats {
+namespace quellan {
 namespace {
 
 constexpr std::size_t kMaximumBytes = 8;
@@ -32,4 +32,4 @@ std::string FormatAdapterAddress(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-}  // namespace stats
+}  // namespace quellan

@@ -1,6 +1,6 @@
 #include "stats/c_interface.h"
 
-namespace stats {
+namespace quellan {
 
 std::string CInterface::InterfaceDescription() const {
     return interfaceDescription_;
@@ -156,4 +156,4 @@ void CInterface::InterfaceName(const std::string& strNewValue) {
     interfaceName_ = strNewValue;
 }
 
-}  // namespace stats
+}  // namespace quellan

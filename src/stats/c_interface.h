@@ -5,7 +5,7 @@
 
 #include "stats/date_serial.h"
 
-namespace stats {
+namespace quellan {
 
 // One row of the interface table at the moment of a snapshot. Octet and packet counters are
 // unsigned 64-bit, so a busy interface never reads as negative.
@@ -129,4 +129,4 @@ private:
     std::string interfaceDescription_;
 };
 
-}  // namespace stats
+}  // namespace quellan

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace stats {
+namespace quellan {
 
 std::shared_ptr<CInterface> CInterfaces::Add(std::shared_ptr<CInterface>& objInterface) {
     if (!objInterface) {
@@ -35,4 +35,4 @@ std::size_t CInterfaces::PositionOf(std::int32_t vntIndexKey) const {
     return static_cast<std::size_t>(vntIndexKey - 1);
 }
 
-}  // namespace stats
+}  // namespace quellan

@@ -7,7 +7,7 @@
 
 #include "stats/c_interface.h"
 
-namespace stats {
+namespace quellan {
 
 // The records of one snapshot in table order; positions are 1-based.
 class CInterfaces {
@@ -38,4 +38,4 @@ private:
     Records records_;
 };
 
-}  // namespace stats
+}  // namespace quellan

@@ -6,16 +6,17 @@
 #include <utility>
 
 #include "platform/net/system_interface_table.h"
+#include "platform/numeric/checked_arithmetic.h"
 #include "stats/adapter_address_text.h"
 #include "stats/interface_text.h"
 
-namespace stats {
+namespace quellan {
 namespace {
 
 // A sum that would wrap keeps its previous value; the next rows are still added.
 void AddCounter(std::uint64_t& total, std::uint64_t counter) {
-    if (counter <= std::numeric_limits<std::uint64_t>::max() - total) {
-        total += counter;
+    if (const auto sum = numeric::CheckedAdd(total, counter)) {
+        total = *sum;
     }
 }
 
@@ -107,4 +108,4 @@ bool CIpHelper::ReadInterfaceTable() {
     return true;
 }
 
-}  // namespace stats
+}  // namespace quellan

@@ -6,7 +6,7 @@
 #include "platform/net/interface_table.h"
 #include "stats/c_interfaces.h"
 
-namespace stats {
+namespace quellan {
 
 // Turns the interface table into records and sums the octet counters of all rows. Every read
 // of Interfaces takes a fresh snapshot; the totals belong to the latest one.
@@ -24,6 +24,7 @@ public:
     std::shared_ptr<CInterfaces> Interfaces();
 
     // The sum of the received-octet counters of the latest snapshot; 0 before the first.
+    // Exact up to 2^53 bytes.
     double BytesReceived() const;
 
     // The sum of the sent-octet counters of the latest snapshot; 0 before the first.
@@ -38,4 +39,4 @@ private:
     std::uint64_t bytesSent_ = 0;
 };
 
-}  // namespace stats
+}  // namespace quellan

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 
-namespace stats {
+namespace quellan {
 namespace {
 
 constexpr double kFirstSerial = -657434.0;     // 1 January 100
@@ -27,4 +27,4 @@ CalendarDate DateSerial::Date() const {
             static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
-}  // namespace stats
+}  // namespace quellan

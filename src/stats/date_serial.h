@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace stats {
+namespace quellan {
 
 // A day of the proleptic Gregorian calendar.
 struct CalendarDate {
@@ -36,4 +36,4 @@ private:
     double serial_ = 0.0;
 };
 
-}  // namespace stats
+}  // namespace quellan

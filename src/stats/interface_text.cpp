@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace stats {
+namespace quellan {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
@@ -65,4 +65,4 @@ std::string DecodeInterfaceText(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-}  // namespace stats
+}  // namespace quellan

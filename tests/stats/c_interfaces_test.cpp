@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace stats {
+namespace quellan {
 namespace {
 
 std::shared_ptr<CInterface> Named(const std::string& name) {
@@ -85,4 +85,4 @@ TEST(CInterface, StartsEmptyAndZero) {
 }
 
 }  // namespace
-}  // namespace stats
+}  // namespace quellan

@@ -9,7 +9,7 @@
 
 #include "stats/c_ip_helper.h"
 
-namespace stats {
+namespace quellan {
 namespace {
 
 // A UDP socket bound to a free port on 127.0.0.1, and a sender to it.
@@ -84,4 +84,4 @@ TEST(CIpHelperOnThisMachine, LoopbackCountsTrafficSentTo127001) {
 }
 
 }  // namespace
-}  // namespace stats
+}  // namespace quellan

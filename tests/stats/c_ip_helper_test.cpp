@@ -7,7 +7,7 @@
 
 #include "platform/net/scripted_interface_table.h"
 
-namespace stats {
+namespace quellan {
 namespace {
 
 using win::MIB_IFROW;
@@ -220,4 +220,4 @@ TEST_F(CIpHelperTest, ThirtyTwoBitFieldsReadAsSigned) {
 }
 
 }  // namespace
-}  // namespace stats
+}  // namespace quellan

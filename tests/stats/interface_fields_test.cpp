@@ -7,7 +7,7 @@
 #include "stats/date_serial.h"
 #include "stats/interface_text.h"
 
-namespace stats {
+namespace quellan {
 namespace {
 
 std::string Address(std::vector<std::uint8_t> bytes) {
@@ -62,4 +62,4 @@ TEST(DateSerial, RefusesDatesOutsideYears100To9999) {
 }
 
 }  // namespace
-}  // namespace stats
+}  // namespace quellan
