@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "platform/net/mib_ifrow.h"
 #include "stats/c_ip_helper.h"
 
 namespace quellan {
@@ -59,7 +60,7 @@ private:
 
 std::optional<std::uint64_t> LoopbackReceived(CIpHelper& helper) {
     for (const auto& record : *helper.Interfaces()) {
-        if (record->InterfaceName() == "lo") {
+        if (record->InterfaceType() == static_cast<std::int32_t>(win::IF_TYPE_SOFTWARE_LOOPBACK)) {
             return record->OctetsReceived();
         }
     }
