@@ -23,6 +23,9 @@ namespace win::gdi {
 
 enum class DcKind { Memory, Display, Surface };
 
+// A rectangle of 64-bit coordinates clamped to the range regions hold.
+RECT ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+
 class DeviceContext {
 public:
     explicit DeviceContext(DcKind kind) : kind_(kind) {}

@@ -29,11 +29,16 @@ public:
     std::span<std::uint32_t> Pixels() { return pixels_; }
     std::span<const std::uint32_t> Pixels() const { return pixels_; }
 
+    // A bitmap may be selected into one memory DC at a time.
+    bool InMemoryDc() const { return inMemoryDc_; }
+    void SetInMemoryDc(bool selected) { inMemoryDc_ = selected; }
+
 private:
     int width_ = 0;
     int height_ = 0;
     int bitsPerPixel_ = 32;
     std::vector<std::uint32_t> pixels_;
+    bool inMemoryDc_ = false;
 };
 
 // COLORREF 0x00BBGGRR to the pixel 0x00RRGGBB; the colour's top byte is dropped.
