@@ -81,20 +81,35 @@ public:
     }
 
     void DrawRun(std::string_view utf8, int x, int baseline, CoverageMask& mask) const override {
+        // Glyphs wholly outside the mask are skipped, which also keeps the arithmetic below far
+        // from the int limits whatever position a caller passes.
+        const std::int64_t maskRight = std::int64_t{mask.Left()} + mask.Width();
+        const std::int64_t maskBottom = std::int64_t{mask.Top()} + mask.Height();
+        if (std::int64_t{baseline} + metrics_.descent <= mask.Top() ||
+            std::int64_t{baseline} - metrics_.ascent >= maskBottom) {
+            return;
+        }
         GlyphCell cell;
-        cell.left = x;
         cell.cellTop = baseline - metrics_.ascent;
         cell.baseline = baseline;
         cell.cellBottom = baseline + metrics_.descent;
         cell.inkTop = baseline - std::max(1, metrics_.ascent - metrics_.internalLeading);
         cell.stroke = bold_ ? 2 : 1;
         cell.italic = italic_;
+        std::int64_t pen = x;
         for (char32_t ch : DecodeUtf8(utf8)) {
-            cell.advance = AdvanceOf(ch);
-            if (!(symbol_ && DrawSymbolGlyph(ch, cell, mask))) {
-                DrawBoxGlyph(ch, cell, mask);
+            if (pen >= maskRight) {
+                break;
             }
-            cell.left += cell.advance;
+            const int advance = AdvanceOf(ch);
+            if (pen + advance + metrics_.height > mask.Left()) {
+                cell.left = static_cast<int>(pen);
+                cell.advance = advance;
+                if (!(symbol_ && DrawSymbolGlyph(ch, cell, mask))) {
+                    DrawBoxGlyph(ch, cell, mask);
+                }
+            }
+            pen += advance;
         }
     }
 
