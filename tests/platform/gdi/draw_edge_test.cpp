@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gdi_test_canvas.h"
+
+namespace win {
+namespace {
+
+using testing::Canvas;
+
+std::uint32_t Sys(int index) {
+    const COLORREF c = GetSysColor(index);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+// Letters for the system colours an edge uses, row by row.
+std::string Paint(const Canvas& canvas, int y) {
+    std::string row;
+    for (int x = 0; x < canvas.Width(); ++x) {
+        const std::uint32_t p = canvas.Pixel(x, y);
+        char c = '?';
+        if (p == 0x00123456) {
+            c = '.';
+        } else if (p == Sys(COLOR_3DDKSHADOW)) {
+            c = 'K';
+        } else if (p == Sys(COLOR_BTNSHADOW)) {
+            c = 'S';
+        } else if (p == Sys(COLOR_BTNHIGHLIGHT)) {
+            c = 'H';
+        } else if (p == Sys(COLOR_3DLIGHT)) {
+            c = 'L';
+        }
+        row += c;
+    }
+    return row;
+}
+
+TEST(DrawEdgeTest, RaisedEdgeGivesBottomRightTheSharedCorners) {
+    Canvas canvas(6, 5, RGB(0x12, 0x34, 0x56));
+    RECT r{0, 0, 6, 5};
+    ASSERT_TRUE(DrawEdge(canvas.Dc(), &r, EDGE_RAISED, BF_RECT));
+    EXPECT_EQ(Paint(canvas, 0), "LLLLLK");
+    EXPECT_EQ(Paint(canvas, 1), "LHHHSK");
+    EXPECT_EQ(Paint(canvas, 2), "LH..SK");
+    EXPECT_EQ(Paint(canvas, 3), "LSSSSK");
+    EXPECT_EQ(Paint(canvas, 4), "KKKKKK");
+}
+
+TEST(DrawEdgeTest, SunkenAndRaisedInnerEdges) {
+    Canvas sunken(5, 5, RGB(0x12, 0x34, 0x56));
+    RECT r{0, 0, 5, 5};
+    DrawEdge(sunken.Dc(), &r, EDGE_SUNKEN, BF_RECT);
+    EXPECT_EQ(Paint(sunken, 0), "SSSSH");
+    EXPECT_EQ(Paint(sunken, 1), "SKKLH");
+    EXPECT_EQ(Paint(sunken, 2), "SK.LH");
+    EXPECT_EQ(Paint(sunken, 3), "SLLLH");
+    EXPECT_EQ(Paint(sunken, 4), "HHHHH");
+
+    Canvas inner(4, 3, RGB(0x12, 0x34, 0x56));
+    RECT small{0, 0, 4, 3};
+    DrawEdge(inner.Dc(), &small, BDR_RAISEDINNER, BF_RECT);
+    EXPECT_EQ(Paint(inner, 0), "HHHS");
+    EXPECT_EQ(Paint(inner, 1), "H..S");
+    EXPECT_EQ(Paint(inner, 2), "SSSS");
+}
+
+TEST(DrawEdgeTest, SideFlagsMiddleAndAdjust) {
+    Canvas canvas(5, 4, RGB(0x12, 0x34, 0x56));
+    RECT r{0, 0, 5, 4};
+    DrawEdge(canvas.Dc(), &r, BDR_RAISEDINNER, BF_TOP | BF_LEFT | BF_ADJUST);
+    EXPECT_EQ(Paint(canvas, 0), "HHHHH");
+    EXPECT_EQ(Paint(canvas, 3), "H....");
+    EXPECT_EQ(r, (RECT{1, 1, 5, 4}));
+    RECT face{1, 1, 4, 3};
+    DrawEdge(canvas.Dc(), &face, 0, BF_MIDDLE);
+    EXPECT_EQ(canvas.Pixel(2, 2), Sys(COLOR_BTNFACE));
+    RECT inverted{4, 4, 0, 0};
+    EXPECT_TRUE(DrawEdge(canvas.Dc(), &inverted, EDGE_RAISED, BF_RECT));
+}
+
+TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {
+    Canvas canvas(7, 6, RGB(0x12, 0x34, 0x56));
+    for (int y = 0; y < 6; ++y) {
+        canvas.SetRaw(y, y, 0x00ABCDEF);  // some texture under the frame
+    }
+    const RECT r{1, 1, 6, 5};
+    ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
+    // Every other pixel of the frame is inverted, starting where x + y is even.
+    const std::uint32_t flipped = 0x00123456 ^ 0x00FFFFFF;
+    EXPECT_EQ(canvas.Row(1, flipped, '#'), "...#.#.");  // (1,1) holds the texture
+    EXPECT_EQ(canvas.Row(2, flipped, '#'), ".......");  // (1,2) and (5,2) have odd sums
+    EXPECT_EQ(canvas.Row(3, flipped, '#'), ".#...#.");
+    EXPECT_EQ(canvas.Row(4, flipped, '#'), "..#....");  // (4,4) holds the texture
+    EXPECT_EQ(canvas.Pixel(1, 1), 0x00ABCDEF ^ 0x00FFFFFF);
+    ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
+    EXPECT_EQ(canvas.Count(0x00123456), 7 * 6 - 6);
+    for (int y = 0; y < 6; ++y) {
+        EXPECT_EQ(canvas.Pixel(y, y), 0x00ABCDEFu);
+    }
+}
+
+}  // namespace
+}  // namespace win
