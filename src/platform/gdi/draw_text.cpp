@@ -74,7 +74,7 @@ int DrawText(HDC hdc, std::string_view text, int count, RECT* rect, UINT format)
     if ((format & DT_CALCRECT) != 0) {
         rect->right = ClampToInt(std::int64_t{rect->left} + layout.width);
         rect->bottom = ClampToInt(std::int64_t{rect->top} + layout.height);
-        return layout.drawnHeight;
+        return layout.height;  // the rectangle was only measured: nothing was placed in it
     }
     if (dc->Surface() != nullptr && !layout.lines.empty()) {
         Paint(*dc, layout, rect, format);

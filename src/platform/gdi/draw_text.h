@@ -16,8 +16,9 @@
 namespace win {
 
 // The height of the text drawn (with DT_VCENTER or DT_BOTTOM on a single line: from the
-// rectangle's top to the text's bottom), 0 on failure. DT_CALCRECT draws nothing and sets the
-// rectangle's right and bottom to fit the text (the widest line when there are several).
+// rectangle's top to the text's bottom), 0 on failure. DT_CALCRECT draws nothing, sets the
+// rectangle's right and bottom to fit the text (the widest line when there are several) and
+// returns the text's height.
 int DrawText(HDC dc, std::string_view text, int count, RECT* rect, UINT format);
 // The program's design names both forms; with UTF-8 text they are the same call.
 inline int DrawTextA(HDC dc, std::string_view text, int count, RECT* rect, UINT format) {

@@ -111,6 +111,8 @@ TEST_F(DrawTextTest, CalcRectFitsTheTextWithoutDrawing) {
     EXPECT_EQ(Calc("E&xit &&", {0, 0, 0, 0}, DT_SINGLELINE), (RECT{0, 0, 48, 16}));
     EXPECT_EQ(Calc("Hello world", {0, 0, 60, 0}, DT_SINGLELINE | DT_END_ELLIPSIS),
               (RECT{0, 0, 56, 16}));
+    EXPECT_EQ(Calc("ab", {0, 0, 0, 0}, DT_SINGLELINE | DT_VCENTER, &height), (RECT{0, 0, 16, 16}));
+    EXPECT_EQ(height, 16);
     EXPECT_EQ(Calc("", {3, 4, 50, 50}, DT_WORDBREAK, &height), (RECT{3, 4, 3, 4}));
     EXPECT_EQ(height, 0);
     EXPECT_TRUE(AllWhite());
