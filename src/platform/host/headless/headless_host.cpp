@@ -1,5 +1,7 @@
 #include "platform/host/headless/headless_host.h"
 
+#include "platform/gdi/png/png_codec.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -359,6 +361,36 @@ std::vector<std::uint32_t> HeadlessHost::Screenshot() const {
         }
     }
     return screen;
+}
+
+namespace {
+
+bool SavePixels(const std::filesystem::path& path, int width, int height,
+                std::vector<std::uint32_t> pixels) {
+    win::png::PngImage image;
+    image.width = width;
+    image.height = height;
+    image.bitsPerPixel = 24;
+    for (std::uint32_t& pixel : pixels) {
+        pixel &= 0x00FFFFFF;
+    }
+    image.pixels = std::move(pixels);
+    return win::png::WritePngFile(path, image);
+}
+
+}  // namespace
+
+bool HeadlessHost::SaveWindowPng(WindowId window, const std::filesystem::path& path) const {
+    const headless::HeadlessWindow* found = FindWindow(window);
+    if (found == nullptr) {
+        return false;
+    }
+    const Size size = found->ContentSize();
+    return SavePixels(path, size.width, size.height, found->pixels);
+}
+
+bool HeadlessHost::SaveScreenshotPng(const std::filesystem::path& path) const {
+    return SavePixels(path, screen_.width, screen_.height, Screenshot());
 }
 
 const HeadlessHost::WebViewState* HeadlessHost::FindWebView(WebViewId view) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -87,6 +88,9 @@ public:
     WindowId WindowAt(Point screen) const;
     // What the screen shows: every visible window composed in stacking order over black.
     std::vector<std::uint32_t> Screenshot() const;
+    // For looking at a failing test: a window's presented pixels, or the whole screen, as PNG.
+    bool SaveWindowPng(WindowId window, const std::filesystem::path& path) const;
+    bool SaveScreenshotPng(const std::filesystem::path& path) const;
     const TrayState& Tray() const { return tray_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     const std::vector<StartedProcess>& StartedProcesses() const { return started_; }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/gdi/win_types.h"
+#include "platform/user/user_types.h"
+
+namespace win::user {
+
+struct InputState {
+    HWND focus;
+    HWND active;
+    HWND capture;
+    // The window under the cursor at the last mouse event, for leave tracking.
+    HWND mouseOver;
+    // Windows with a pending TME_LEAVE request; each gets one WM_MOUSELEAVE.
+    std::vector<HWND> leaveTracked;
+    // GetKeyState bytes: 0x80 down, 0x01 toggled.
+    std::array<std::uint8_t, 256> keys{};
+    POINT cursor;
+    HCURSOR cursorShape;
+};
+
+}  // namespace win::user

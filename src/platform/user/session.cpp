@@ -1,0 +1,94 @@
+#include "platform/user/session.h"
+
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/user/host_bridge.h"
+#include "platform/user/surface.h"
+
+namespace win::user {
+
+namespace {
+
+std::unique_ptr<Session>& Slot() {
+    static std::unique_ptr<Session> session;
+    return session;
+}
+
+}  // namespace
+
+Session::Session(host::Host& host) : host_(host), bridge_(std::make_unique<HostBridge>(*this)) {
+    host_.SetEventSink(bridge_.get());
+}
+
+Session::~Session() {
+    for (const auto& [value, record] : dcs) {
+        DeleteDC(HDC::FromValue(value));
+    }
+    for (const auto& [handle, window] : windows_) {
+        DeleteObject(window->region);
+        DeleteObject(window->updateRegion);
+        window->surface.reset();
+    }
+    host_.SetEventSink(nullptr);
+}
+
+Window* Session::Get(HWND handle) const {
+    auto found = windows_.find(handle);
+    if (found == windows_.end() || found->second->destroyed) {
+        return nullptr;
+    }
+    return found->second.get();
+}
+
+std::shared_ptr<Window> Session::Hold(HWND handle) const {
+    auto found = windows_.find(handle);
+    return found == windows_.end() ? nullptr : found->second;
+}
+
+void Session::Add(std::shared_ptr<Window> window) {
+    const HWND handle = window->handle;
+    windows_.emplace(handle, std::move(window));
+}
+
+void Session::Remove(HWND handle) {
+    windows_.erase(handle);
+}
+
+std::vector<HWND> Session::AllWindows() const {
+    std::vector<HWND> handles;
+    handles.reserve(windows_.size());
+    for (const auto& [handle, window] : windows_) {
+        if (!window->destroyed) {
+            handles.push_back(handle);
+        }
+    }
+    return handles;
+}
+
+HWND Session::FindByNative(host::WindowId native) const {
+    auto found = byNative_.find(native);
+    return found == byNative_.end() ? HWND{} : found->second;
+}
+
+void Session::UpdateWakeUp() {
+    host_.SetWakeUp(timers.NextDue());
+}
+
+Session* Current() {
+    return Slot().get();
+}
+
+void SetCurrent(std::unique_ptr<Session> session) {
+    // The old session goes first, so only one is ever the host's sink.
+    Slot().reset();
+    Slot() = std::move(session);
+}
+
+HWND NewWindowHandle() {
+    static LONG_PTR next = 0x10010;
+    const LONG_PTR value = next;
+    next += 2;
+    return HWND::FromValue(value);
+}
+
+}  // namespace win::user

@@ -1,0 +1,86 @@
+#include "platform/user/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/gdi/bitmap.h"
+#include "platform/gdi/device_access.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_objects.h"
+
+namespace win::user {
+
+namespace {
+
+HBITMAP CreateBackingBitmap(int width, int height) {
+    return CreateBitmap(std::max(width, 0), std::max(height, 0), 1, 32, {});
+}
+
+}  // namespace
+
+Surface::Surface(host::Host& host, const host::WindowSpec& spec)
+    : host_(host),
+      native_(host.CreateNativeWindow(spec)),
+      bitmap_(CreateBackingBitmap(spec.content.Width(), spec.content.Height())),
+      width_(std::max(spec.content.Width(), 0)),
+      height_(std::max(spec.content.Height(), 0)) {}
+
+Surface::~Surface() {
+    host_.DestroyNativeWindow(native_);
+    DeleteObject(bitmap_);
+}
+
+void Surface::Resize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == width_ && height == height_) {
+        return;
+    }
+    const HBITMAP resized = CreateBackingBitmap(width, height);
+    const auto from = gdi::ReadBitmapPixels(bitmap_);
+    const auto to = gdi::WriteBitmapPixels(resized);
+    if (from && to) {
+        const int rows = std::min(from->height, to->height);
+        const int columns = std::min(from->width, to->width);
+        for (int y = 0; y < rows && columns > 0; ++y) {
+            std::memcpy(to->pixels + static_cast<std::ptrdiff_t>(y) * to->stride,
+                        from->pixels + static_cast<std::ptrdiff_t>(y) * from->stride,
+                        static_cast<std::size_t>(columns) * sizeof(std::uint32_t));
+        }
+    }
+    DeleteObject(bitmap_);
+    bitmap_ = resized;
+    width_ = width;
+    height_ = height;
+    // The host may hold a view of the old pixels: hand it the new ones whole.
+    dirty_ = {0, 0, width_, height_};
+}
+
+void Surface::AddDirty(const RECT& rect) {
+    const RECT clipped{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, width_),
+                       std::min(rect.bottom, height_)};
+    if (clipped.right <= clipped.left || clipped.bottom <= clipped.top) {
+        return;
+    }
+    if (dirty_.right <= dirty_.left || dirty_.bottom <= dirty_.top) {
+        dirty_ = clipped;
+        return;
+    }
+    dirty_ = {std::min(dirty_.left, clipped.left), std::min(dirty_.top, clipped.top),
+              std::max(dirty_.right, clipped.right), std::max(dirty_.bottom, clipped.bottom)};
+}
+
+void Surface::Present() {
+    if (dirty_.right <= dirty_.left || dirty_.bottom <= dirty_.top) {
+        return;
+    }
+    const auto pixels = gdi::ReadBitmapPixels(bitmap_);
+    if (!pixels) {
+        return;
+    }
+    host_.Present(native_, {pixels->pixels, pixels->width, pixels->height, pixels->stride},
+                  {dirty_.left, dirty_.top, dirty_.right, dirty_.bottom});
+    dirty_ = {};
+}
+
+}  // namespace win::user

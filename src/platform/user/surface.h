@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/gdi/gdi_handle.h"
+#include "platform/gdi/win_types.h"
+#include "platform/host/host.h"
+
+namespace win::user {
+
+// A top-level window's backing store: a bitmap the size of the window's content that every
+// window of the tree draws into, and the native window the host shows it in. What was drawn
+// stays there until drawn over; only the dirty part is handed to the host.
+class Surface {
+public:
+    Surface(host::Host& host, const host::WindowSpec& spec);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    host::WindowId Native() const { return native_; }
+    HBITMAP Bitmap() const { return bitmap_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // Keeps the pixels where old and new sizes overlap.
+    void Resize(int width, int height);
+    // Bitmap coordinates; clipped to the bitmap.
+    void AddDirty(const RECT& rect);
+    void Present();
+
+private:
+    host::Host& host_;
+    host::WindowId native_;
+    HBITMAP bitmap_;
+    int width_ = 0;
+    int height_ = 0;
+    RECT dirty_{};
+};
+
+}  // namespace win::user

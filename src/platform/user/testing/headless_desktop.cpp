@@ -1,0 +1,39 @@
+#include "platform/user/testing/headless_desktop.h"
+
+#include "platform/user/desktop.h"
+#include "platform/user/messaging.h"
+#include "platform/user/session.h"
+#include "platform/user/surface.h"
+
+namespace win::testing {
+
+HeadlessDesktop::HeadlessDesktop() {
+    AttachHost(host_);
+    host_.SetLoopStep([] { ProcessPendingMessages(); });
+}
+
+HeadlessDesktop::~HeadlessDesktop() {
+    host_.SetLoopStep(nullptr);
+    DetachHost();
+}
+
+void HeadlessDesktop::Pump() {
+    ProcessPendingMessages();
+}
+
+host::WindowId HeadlessDesktop::NativeOf(HWND topLevel) const {
+    user::Session* session = user::Current();
+    const user::Window* window = session ? session->Get(topLevel) : nullptr;
+    return window && window->surface ? window->surface->Native() : host::WindowId::None;
+}
+
+std::uint32_t HeadlessDesktop::PresentedPixel(HWND topLevel, int x, int y) const {
+    const auto* window = host_.FindWindow(NativeOf(topLevel));
+    return window ? window->PixelAt(x, y) : 0;
+}
+
+bool HeadlessDesktop::SavePng(HWND topLevel, const std::filesystem::path& path) const {
+    return host_.SaveWindowPng(NativeOf(topLevel), path);
+}
+
+}  // namespace win::testing

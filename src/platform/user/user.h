@@ -1,0 +1,28 @@
+#pragma once
+
+// The whole window manager the program and the controls use.
+
+#include "platform/user/activation.h"
+#include "platform/user/cursor.h"
+#include "platform/user/def_window_proc.h"
+#include "platform/user/desktop.h"
+#include "platform/user/keyboard_focus.h"
+#include "platform/user/last_error.h"
+#include "platform/user/messaging.h"
+#include "platform/user/mouse_capture.h"
+#include "platform/user/mouse_tracking.h"
+#include "platform/user/painting.h"
+#include "platform/user/shell_notify_icon.h"
+#include "platform/user/system_metrics.h"
+#include "platform/user/timers.h"
+#include "platform/user/user_types.h"
+#include "platform/user/virtual_keys.h"
+#include "platform/user/window_class.h"
+#include "platform/user/window_data.h"
+#include "platform/user/window_geometry.h"
+#include "platform/user/window_lifetime.h"
+#include "platform/user/window_messages.h"
+#include "platform/user/window_procedure.h"
+#include "platform/user/window_state.h"
+#include "platform/user/window_styles.h"
+#include "platform/user/window_tree.h"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/user/session.h"
+
+// Calls between the window manager's parts that are not part of its API.
+namespace win::user {
+
+// Painting.
+void InvalidateWindowArea(Session& session, Window& window);
+void InvalidateParentArea(Session& session, Window& window);
+void CreateSurface(Session& session, Window& window);
+void ResizeSurface(Session& session, Window& topLevel);
+void PresentDirtySurfaces(Session& session);
+HWND FindWindowToPaint(Session& session, HWND filter);
+void ValidateAfterUnhandledPaint(Session& session, HWND window);
+
+// Geometry.
+void RecalculateClientArea(Session& session, Window& window);
+void SyncNativeGeometry(Session& session, Window& topLevel);
+// The deepest visible, enabled window of the top-level window at a screen point, honouring
+// window regions; the top-level window itself when no child is there.
+HWND HitTestTopLevel(const Session& session, const Window& topLevel, POINT screen);
+void ShapeNativeWindow(Session& session, Window& topLevel);
+
+// Input and activation.
+// `candidate` is a (grand)child of `ancestor`.
+bool IsDescendant(const Session& session, HWND candidate, HWND ancestor);
+bool IsActivatable(const Window& window);
+void ActivateWindow(Session& session, HWND window, WPARAM how);
+void DeactivateActive(Session& session, HWND next);
+void ForgetInputOf(Session& session, Window& window);
+void MoveFocus(Session& session, HWND to);
+// WM_MOUSELEAVE to every window with a leave request that the cursor is no longer over.
+void PostLeaveNotices(Session& session, HWND under);
+void PostTrayNotification(Session& session, UINT mouseMessage);
+
+// Messages: posting from within the manager, with the time and cursor position of now.
+void PostInput(Session& session, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace win::user
