@@ -51,12 +51,18 @@ public:
     // The raw 0x00RRGGBB (or alpha-carrying) pixel in memory.
     std::uint32_t Pixel(int x, int y) const {
         const auto pixels = gdi::ReadBitmapPixels(bitmap_);
+        if (x < 0 || y < 0 || x >= pixels->width || y >= pixels->height) {
+            ADD_FAILURE() << "probe outside the canvas: " << x << "," << y;
+            return kOutside;
+        }
         return pixels->pixels[y * pixels->stride + x];
     }
     void SetRaw(int x, int y, std::uint32_t pixel) {
         const auto pixels = gdi::WriteBitmapPixels(bitmap_);
+        ASSERT_TRUE(x >= 0 && y >= 0 && x < pixels->width && y < pixels->height);
         pixels->pixels[y * pixels->stride + x] = pixel;
     }
+    static constexpr std::uint32_t kOutside = 0xDEADBEEF;
 
     // One row as characters: `mark` where the pixel equals `ink`, '.' elsewhere.
     std::string Row(int y, std::uint32_t ink, char mark = '#') const {

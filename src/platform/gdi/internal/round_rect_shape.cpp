@@ -41,8 +41,9 @@ Region CornerShape(const RECT& box, int ew, int eh, std::int64_t a, std::int64_t
     }
     Region shape;
     auto appendRow = [&](int top, int bottom, int inset) {
+        // Where the curve only touches the row between two pixel centres, both are kept.
         if (2 * inset >= width) {
-            return;  // the curve passes between pixel centres: the row stays empty
+            inset = (width - 1) / 2;
         }
         const RegionRun run{box.left + inset, box.right - inset};
         shape.AppendBand(top, bottom, std::span<const RegionRun>(&run, 1));
