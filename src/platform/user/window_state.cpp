@@ -32,10 +32,10 @@ bool ShowWindow(HWND hWnd, int nCmdShow) {
     }
     UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
     flags |= show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
-    if (!show || !ActivatesOnShow(nCmdShow)) {
+    if (!show || !ActivatesOnShow(nCmdShow) || window->IsChild()) {
         flags |= SWP_NOACTIVATE;
     } else {
-        // Shown and activated: also brought to the top of its band.
+        // A top-level window shown and activated is also brought to the top of its band.
         flags &= ~SWP_NOZORDER;
     }
     if (show != wasVisible || !(flags & SWP_NOACTIVATE)) {
