@@ -25,33 +25,32 @@ std::uint64_t Generation(std::uintptr_t value) {
 
 }  // namespace
 
-ObjectTable& ObjectTable::Instance() {
-    static ObjectTable table;
-    return table;
-}
+constinit ObjectTable ObjectTable::instance_;
 
-std::uintptr_t ObjectTable::Store(GdiObjectKind kind, Object object, bool stock) {
+std::uintptr_t ObjectTable::Claim(GdiObjectKind kind, bool stock, Slot*& claimed) {
     std::uint32_t index = 0;
     if (!freeSlots_.empty()) {
         index = freeSlots_.back();
         freeSlots_.pop_back();
     } else {
-        if (slots_.size() > kSlotMask) {
+        if (slotCount_ > kSlotMask) {
             return 0;
         }
-        index = static_cast<std::uint32_t>(slots_.size());
-        slots_.emplace_back();
+        index = slotCount_++;
+        if ((index >> kChunkBits) >= chunks_.size()) {
+            chunks_.push_back(std::make_unique<Slot[]>(kChunkSize));
+        }
     }
-    Slot& slot = slots_[index];
+    Slot& slot = At(index);
     ++slot.generation;  // starts at 1, so no value is ever 0
     slot.kind = kind;
     slot.stock = stock;
     slot.deletePending = false;
     slot.selections = 0;
-    slot.object = std::move(object);
     if (!stock) {
         Count(kind, +1);
     }
+    claimed = &slot;
     return Encode(kind, index, slot.generation);
 }
 
@@ -64,10 +63,10 @@ const ObjectTable::Slot* ObjectTable::SlotOf(std::uintptr_t value) const {
         return nullptr;
     }
     const std::uint32_t index = SlotIndex(value);
-    if (index >= slots_.size()) {
+    if (index >= slotCount_) {
         return nullptr;
     }
-    const Slot& slot = slots_[index];
+    const Slot& slot = At(index);
     if (slot.generation != Generation(value) ||
         static_cast<std::uintptr_t>(slot.kind) != (value & kGdiHandleKindMask) ||
         std::holds_alternative<std::monostate>(slot.object)) {
@@ -125,10 +124,8 @@ int ObjectTable::SelectionCount(HGDIOBJ object) const {
 }
 
 void ObjectTable::Free(std::uint32_t index) {
-    Slot& slot = slots_[index];
-    // Moved out first: destroying a DC releases its objects, which re-enters this table.
-    Object dying = std::move(slot.object);
-    slot.object = std::monostate{};
+    Slot& slot = At(index);
+    slot.object.emplace<std::monostate>();
     if (!slot.stock) {
         Count(slot.kind, -1);
     }

@@ -5,7 +5,7 @@
 // is reused, so a value is never handed out twice in a run.
 
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -34,12 +34,16 @@ struct KindOf<RegionObject> : std::integral_constant<GdiObjectKind, GdiObjectKin
 
 class ObjectTable {
 public:
-    static ObjectTable& Instance();
+    static ObjectTable& Instance() { return instance_; }
 
     template <class T>
     GdiHandle<KindOf<T>::value> Add(T object, bool stock = false) {
-        return GdiHandle<KindOf<T>::value>::FromValue(
-            Store(KindOf<T>::value, Object(std::move(object)), stock));
+        Slot* slot = nullptr;
+        const std::uintptr_t value = Claim(KindOf<T>::value, stock, slot);
+        if (slot != nullptr) {
+            slot->object.template emplace<T>(std::move(object));
+        }
+        return GdiHandle<KindOf<T>::value>::FromValue(value);
     }
 
     // The object a live handle names; null for a handle of another kind, a dead one, or one whose
@@ -74,14 +78,25 @@ private:
         Object object;
     };
 
-    std::uintptr_t Store(GdiObjectKind kind, Object object, bool stock);
+    // A fresh slot for an object of the kind (0 and no slot when the table is full).
+    std::uintptr_t Claim(GdiObjectKind kind, bool stock, Slot*& slot);
     Slot* SlotOf(std::uintptr_t value);
     const Slot* SlotOf(std::uintptr_t value) const;
     Slot* LiveSlot(std::uintptr_t value);
     void Free(std::uint32_t index);
     void Count(GdiObjectKind kind, int delta);
 
-    std::deque<Slot> slots_;  // a deque: objects never move while DCs point at them
+    // Fixed-size chunks: objects never move while DCs point at them, and indexing stays cheap.
+    static constexpr int kChunkBits = 8;
+    static constexpr std::uint32_t kChunkSize = 1u << kChunkBits;
+    Slot& At(std::uint32_t index) const {
+        return chunks_[index >> kChunkBits][index & (kChunkSize - 1)];
+    }
+
+    static ObjectTable instance_;
+
+    std::vector<std::unique_ptr<Slot[]>> chunks_;
+    std::uint32_t slotCount_ = 0;
     std::vector<std::uint32_t> freeSlots_;
     GdiObjectCounts counts_;
 };

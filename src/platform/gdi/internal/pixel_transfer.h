@@ -45,6 +45,10 @@ inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m) {
     if (n == m) {
         return i;
     }
+    constexpr std::int64_t kNarrow = std::int64_t{1} << 30;
+    if (i < kNarrow && n < kNarrow && m < kNarrow) {
+        return (2 * i + 1) * n / (2 * m);
+    }
     const line_detail::Wide numerator = (line_detail::Wide{2} * i + 1) * n;
     return static_cast<std::int64_t>(numerator / (line_detail::Wide{2} * m));
 }
