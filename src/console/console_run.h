@@ -1,0 +1,20 @@
+#pragma once
+
+// The console view's run on the process's own terminal or pipe: samples every 100 ms, draws in
+// place on a terminal or prints a line per tick otherwise, reads Up, Down and q, and ends on q,
+// Ctrl-C, SIGTERM, SIGHUP, a closed output or after the asked number of ticks, saving the total.
+
+#include <optional>
+
+namespace quellan::console {
+
+struct ConsoleRunOptions {
+    // Ends after this many ticks; runs until told otherwise without.
+    std::optional<long long> ticks;
+};
+
+// The process's exit status: 0, or 1 when the total could not be saved (the reason is written
+// to standard error).
+int RunConsole(const ConsoleRunOptions& options);
+
+}  // namespace quellan::console
