@@ -1,0 +1,50 @@
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "app/help_text.h"
+#include "app/program_mode.h"
+#include "app/program_options.h"
+#include "console/console_run.h"
+#include "platform/forms/settings_store.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+std::optional<std::filesystem::path> UserSettingsFile() {
+    auto store =
+        win::detail::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    return store ? store->FileOf("Quellan") : std::nullopt;
+}
+
+quellan::DesktopFacts CurrentDesktopFacts() {
+    return {quellan::NamesDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")),
+            QUELLAN_DESKTOP_BUILT != 0};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    quellan::ParsedOptions parsed = quellan::ParseProgramOptions(arguments);
+    if (parsed.error) {
+        std::cerr << "quellan: " << *parsed.error << "\n" << quellan::HelpText(UserSettingsFile());
+        return kUsageError;
+    }
+    quellan::DesktopFacts facts = CurrentDesktopFacts();
+    switch (quellan::ChooseProgramMode(parsed.options, facts)) {
+        case quellan::ProgramMode::Help:
+            std::cout << quellan::HelpText(UserSettingsFile());
+            return 0;
+        case quellan::ProgramMode::Desktop:
+        case quellan::ProgramMode::Console:
+            break;
+    }
+    if (facts.displayAvailable && !facts.desktopBuilt && !parsed.options.console) {
+        std::cerr << "quellan: 此版本尚无桌面窗口，改在终端中显示。\n";
+    }
+    return quellan::console::RunConsole({parsed.options.ticks});
+}

@@ -1,0 +1,228 @@
+// Runs the real program in its console view, on the machine's own interface table.
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "meter/leading_number.h"
+#include "platform/files/temporary_folder.h"
+
+namespace quellan {
+namespace {
+
+// The program with its standard output read line by line, in a folder of the test's own.
+class RunningProgram {
+public:
+    RunningProgram(const std::filesystem::path& folder, std::vector<std::string> arguments) {
+        std::array<int, 2> output{};
+        if (::pipe(output.data()) != 0) {
+            return;
+        }
+        std::string errors = (folder / "errors.txt").string();
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(output[1], STDOUT_FILENO);
+            int null = ::open("/dev/null", O_RDONLY);
+            ::dup2(null, STDIN_FILENO);
+            int errorFile = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(errorFile, STDERR_FILENO);
+            if (::chdir(folder.c_str()) != 0) {
+                ::_exit(126);
+            }
+            std::vector<char*> argv = {const_cast<char*>(QUELLAN_PROGRAM)};
+            for (std::string& argument : arguments) {
+                argv.push_back(argument.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(QUELLAN_PROGRAM, argv.data());
+            ::_exit(127);
+        }
+        ::close(output[1]);
+        output_ = ::fdopen(output[0], "r");
+    }
+    ~RunningProgram() {
+        if (pid_ > 0 && !status_) {
+            ::kill(pid_, SIGKILL);
+            Wait();
+        }
+        if (output_ != nullptr) {
+            std::fclose(output_);
+        }
+    }
+
+    std::optional<std::string> NextLine() {
+        std::array<char, 4096> buffer{};
+        if (output_ == nullptr || std::fgets(buffer.data(), buffer.size(), output_) == nullptr) {
+            return std::nullopt;
+        }
+        std::string line = buffer.data();
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+        }
+        lines_.push_back(line);
+        return line;
+    }
+    void ReadToEnd() {
+        while (NextLine()) {
+        }
+    }
+    void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
+    // The exit status, or -1 when it did not exit normally.
+    int Wait() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return *status_;
+    }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    pid_t pid_ = -1;
+    FILE* output_ = nullptr;
+    std::optional<int> status_;
+    std::vector<std::string> lines_;
+};
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    std::string field;
+    while (std::getline(stream, field, '\t')) {
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+bool IsTickLine(const std::string& line) {
+    return !line.empty() && std::isdigit(line[0]);
+}
+
+// The received total of a tick line, in kilobytes.
+double ReceivedKilobytes(const std::string& line) {
+    std::string field = Fields(line).at(1);
+    EXPECT_TRUE(field.starts_with("接收字节: ")) << line;
+    return LeadingNumber(field.substr(std::string("接收字节: ").size()));
+}
+
+// Bounded UDP traffic to a port of our own on 127.0.0.1.
+std::uint64_t SendLoopbackTraffic(int datagrams) {
+    int receiver = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    int sender = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    std::uint64_t sent = 0;
+    if (::bind(receiver, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::getsockname(receiver, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        std::array<char, 1000> payload{};
+        for (int i = 0; i < datagrams; ++i) {
+            if (::sendto(sender, payload.data(), payload.size(), 0,
+                         reinterpret_cast<sockaddr*>(&address), sizeof(address)) > 0) {
+                sent += payload.size();
+            }
+            while (::recv(receiver, payload.data(), payload.size(), 0) > 0) {
+            }
+        }
+    }
+    ::close(receiver);
+    ::close(sender);
+    return sent;
+}
+
+class ConsoleProgramTest : public testing_support::TemporaryFolderTest {
+protected:
+    std::filesystem::path TotalsFile() const { return Folder() / "allbandwidth.dat"; }
+};
+
+TEST_F(ConsoleProgramTest, CountsLoopbackTrafficAndAddsTheRunToTheTotalsFile) {
+    WriteFile(TotalsFile(), "1000\r\n");
+    RunningProgram program(Folder(), {"--console", "--ticks", "30"});
+    std::optional<std::string> line;
+    while ((line = program.NextLine()) && !line->starts_with("2\t")) {
+    }
+    ASSERT_TRUE(line) << ReadFile(Folder() / "errors.txt");
+    double before = ReceivedKilobytes(*line);
+    std::uint64_t sentBytes = SendLoopbackTraffic(2000);
+    ASSERT_GT(sentBytes, 0u);
+    program.ReadToEnd();
+    EXPECT_EQ(program.Wait(), 0) << ReadFile(Folder() / "errors.txt");
+
+    std::vector<std::string> ticks;
+    std::optional<std::string> list;
+    for (const std::string& written : program.Lines()) {
+        if (IsTickLine(written)) {
+            ticks.push_back(written);
+        } else if (written.starts_with("选择网卡:") && !list) {
+            list = written;
+        }
+    }
+    ASSERT_EQ(ticks.size(), 30u);
+    EXPECT_TRUE(ticks.back().starts_with("30\t"));
+    ASSERT_TRUE(list);
+    std::vector<std::string> entries = Fields(*list);
+    EXPECT_TRUE(std::find(entries.begin(), entries.end(), "lo") != entries.end() ||
+                std::find(entries.begin(), entries.end(), "[lo]") != entries.end())
+        << *list;
+
+    // The loopback counts every datagram once received and once sent, headers aside.
+    double trafficKilobytes = static_cast<double>(sentBytes) / 1024.0;
+    EXPECT_GE(ReceivedKilobytes(ticks.back()) - before, trafficKilobytes - 1.0);
+    EXPECT_GE(LeadingNumber(ReadFile(TotalsFile())), 1000.0 + 2.0 * trafficKilobytes);
+    EXPECT_TRUE(ReadFile(TotalsFile()).ends_with("\r\n"));
+}
+
+TEST_F(ConsoleProgramTest, TerminationSignalEndsItWithTheSave) {
+    for (int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        WriteFile(TotalsFile(), "1000\r\n");
+        RunningProgram program(Folder(), {"--console"});
+        std::optional<std::string> line;
+        while ((line = program.NextLine()) && !line->starts_with("3\t")) {
+        }
+        ASSERT_TRUE(line);
+        std::filesystem::remove(TotalsFile());
+        program.Signal(signalNumber);
+        program.ReadToEnd();
+        EXPECT_EQ(program.Wait(), 0) << signalNumber;
+        ASSERT_TRUE(std::filesystem::exists(TotalsFile())) << signalNumber;
+        EXPECT_GE(LeadingNumber(ReadFile(TotalsFile())), 1000.0) << signalNumber;
+    }
+}
+
+TEST_F(ConsoleProgramTest, FailedSaveIsReportedAndTheExitStatusSaysSo) {
+    std::filesystem::create_directory(TotalsFile());
+    RunningProgram program(Folder(), {"--console", "--ticks", "2"});
+    program.ReadToEnd();
+    EXPECT_EQ(program.Wait(), 1);
+    std::string errors = ReadFile(Folder() / "errors.txt");
+    EXPECT_NE(errors.find("无法保存流量累计文件"), std::string::npos) << errors;
+    EXPECT_TRUE(std::filesystem::is_directory(TotalsFile()));
+}
+
+TEST_F(ConsoleProgramTest, HelpAndBadOptions) {
+    RunningProgram help(Folder(), {"--help"});
+    help.ReadToEnd();
+    EXPECT_EQ(help.Wait(), 0);
+    ASSERT_FALSE(help.Lines().empty());
+    EXPECT_TRUE(help.Lines().front().starts_with("用法: quellan"));
+
+    RunningProgram bad(Folder(), {"--ticks", "zero"});
+    bad.ReadToEnd();
+    EXPECT_EQ(bad.Wait(), 2);
+    EXPECT_FALSE(std::filesystem::exists(TotalsFile()));
+}
+
+}  // namespace
+}  // namespace quellan
