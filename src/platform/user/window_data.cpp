@@ -1,6 +1,7 @@
 #include "platform/user/window_data.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <vector>
 
@@ -45,11 +46,19 @@ LONG_PTR ChangeStyle(HWND hWnd, int index, DWORD requested) {
     return static_cast<LONG_PTR>(old);
 }
 
+bool SameName(std::string_view stored, std::string_view name) {
+    return stored.size() == name.size() &&
+           std::equal(stored.begin(), stored.end(), name.begin(), [](char a, unsigned char b) {
+               return a == static_cast<char>(std::tolower(b));
+           });
+}
+
+// Stored names are lower case; looked up without building a lower-case copy, since the hooks
+// read a property on every message.
 std::vector<std::pair<std::string, LONG_PTR>>::iterator FindProperty(user::Window& window,
                                                                      std::string_view name) {
-    const std::string key = user::LowerCase(name);
     return std::find_if(window.properties.begin(), window.properties.end(),
-                        [&](const auto& property) { return property.first == key; });
+                        [&](const auto& property) { return SameName(property.first, name); });
 }
 
 }  // namespace
