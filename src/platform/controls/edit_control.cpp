@@ -1,0 +1,481 @@
+#include <optional>
+
+#include "platform/controls/control_classes.h"
+#include "platform/controls/control_state_table.h"
+#include "platform/controls/control_support.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/edit_input_filter.h"
+#include "platform/controls/edit_layout.h"
+#include "platform/controls/edit_text.h"
+#include "platform/gdi/draw_text.h"
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/text/utf8.h"
+#include "platform/host/host.h"
+#include "platform/user/user.h"
+
+namespace win::controls {
+namespace {
+
+constexpr UINT_PTR kCaretBlinkTimer = 0xCA7;
+constexpr UINT kCaretBlinkMilliseconds = 530;
+constexpr int kMargin = 1;
+
+struct EditState {
+    EditText text;
+    HFONT font;
+    int scroll = 0;
+    bool focused = false;
+    bool caretShown = false;
+    bool mouseSelecting = false;
+};
+
+ControlStateTable<EditState>& Edits() {
+    static ControlStateTable<EditState> table;
+    return table;
+}
+
+bool IsReadOnly(HWND edit) {
+    return (GetWindowLongPtr(edit, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+bool IsShiftDown() {
+    return GetKeyState(VK_SHIFT) < 0;
+}
+
+bool IsControlDown() {
+    return GetKeyState(VK_CONTROL) < 0;
+}
+
+int VisibleWidth(HWND edit) {
+    RECT client;
+    GetClientRect(edit, &client);
+    return client.right - client.left - 2 * kMargin;
+}
+
+// A DC with the edit's font, for measuring outside WM_PAINT.
+class MeasuringDC {
+public:
+    MeasuringDC(HWND edit, HFONT font) : edit_(edit), dc_(GetDC(edit)) {
+        previous_ = SelectObject(dc_, FontOrDefault(font));
+    }
+    ~MeasuringDC() {
+        if (previous_) {
+            SelectObject(dc_, previous_);
+        }
+        ReleaseDC(edit_, dc_);
+    }
+    MeasuringDC(const MeasuringDC&) = delete;
+    MeasuringDC& operator=(const MeasuringDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND edit_;
+    HDC dc_;
+    HFONT previous_;
+};
+
+void ShowCaretPosition(HWND edit, EditState& state) {
+    MeasuringDC dc(edit, state.font);
+    const LineMeasure measure(dc.Get(), state.text.Characters());
+    state.scroll =
+        ScrollToShow(measure.OffsetOf(state.text.Caret()), state.scroll, VisibleWidth(edit));
+}
+
+// After any change of text or caret: caret visible and lit, window repainted.
+void Refresh(HWND edit, EditState& state) {
+    ShowCaretPosition(edit, state);
+    state.caretShown = state.focused;
+    if (state.focused) {
+        SetTimer(edit, kCaretBlinkTimer, kCaretBlinkMilliseconds, nullptr);
+    }
+    InvalidateRect(edit, nullptr, false);
+}
+
+void AfterEdit(HWND edit, EditState& state, bool changed) {
+    Refresh(edit, state);
+    if (changed) {
+        NotifyParent(edit, EN_CHANGE);
+    }
+}
+
+void CopySelection(const EditState& state) {
+    host::Host* host = GetHost();
+    if (host != nullptr && state.text.HasSelection()) {
+        host->SetClipboardText(state.text.SelectedUtf8());
+    }
+}
+
+bool Paste(HWND edit, EditState& state) {
+    host::Host* host = GetHost();
+    if (host == nullptr || IsReadOnly(edit)) {
+        return false;
+    }
+    const std::optional<std::string> clipboard = host->ClipboardText();
+    if (!clipboard) {
+        return false;
+    }
+    return state.text.ReplaceSelection(FilterEditInput(*clipboard, LineBreaks::EndInput));
+}
+
+bool Cut(HWND edit, EditState& state) {
+    if (IsReadOnly(edit)) {
+        return false;
+    }
+    CopySelection(state);
+    return state.text.DeleteSelection();
+}
+
+void OnChar(HWND edit, EditState& state, WPARAM code) {
+    const auto ch = static_cast<char32_t>(code);
+    bool changed = false;
+    switch (ch) {
+        case 0x01:  // Ctrl+A
+            state.text.SelectAll();
+            break;
+        case 0x03:  // Ctrl+C
+            CopySelection(state);
+            return;
+        case 0x16:  // Ctrl+V
+            changed = Paste(edit, state);
+            break;
+        case 0x18:  // Ctrl+X
+            changed = Cut(edit, state);
+            break;
+        case 0x08:  // Backspace
+            changed = !IsReadOnly(edit) && state.text.DeleteBackward();
+            break;
+        default:
+            if (IsReadOnly(edit) || IsEditControlCharacter(ch) || ch > 0x10FFFF ||
+                (ch >= 0xD800 && ch <= 0xDFFF)) {
+                return;
+            }
+            changed = state.text.ReplaceSelection(std::u32string(1, ch));
+            break;
+    }
+    AfterEdit(edit, state, changed);
+}
+
+bool OnKeyDown(HWND edit, EditState& state, WPARAM key) {
+    const bool shift = IsShiftDown();
+    bool changed = false;
+    switch (key) {
+        case VK_LEFT:
+            state.text.MoveLeft(shift);
+            break;
+        case VK_RIGHT:
+            state.text.MoveRight(shift);
+            break;
+        case VK_HOME:
+            state.text.MoveHome(shift);
+            break;
+        case VK_END:
+            state.text.MoveEnd(shift);
+            break;
+        case VK_DELETE:
+            changed = shift ? Cut(edit, state) : !IsReadOnly(edit) && state.text.DeleteForward();
+            break;
+        case VK_INSERT:
+            if (IsControlDown()) {
+                CopySelection(state);
+            } else if (shift) {
+                changed = Paste(edit, state);
+            }
+            break;
+        default:
+            return false;
+    }
+    AfterEdit(edit, state, changed);
+    return true;
+}
+
+std::size_t PositionAtPoint(HWND edit, const EditState& state, LPARAM lParam) {
+    MeasuringDC dc(edit, state.font);
+    const LineMeasure measure(dc.Get(), state.text.Characters());
+    return measure.PositionAt(PointFromLParam(lParam).x - kMargin + state.scroll);
+}
+
+void OnMouseDown(HWND edit, EditState& state, LPARAM lParam) {
+    SetFocus(edit);
+    SetCapture(edit);
+    state.mouseSelecting = true;
+    state.text.MoveCaretTo(PositionAtPoint(edit, state, lParam), IsShiftDown());
+    Refresh(edit, state);
+}
+
+void OnMouseMove(HWND edit, EditState& state, LPARAM lParam) {
+    if (!state.mouseSelecting) {
+        return;
+    }
+    const std::size_t before = state.text.Caret();
+    state.text.MoveCaretTo(PositionAtPoint(edit, state, lParam), true);
+    if (state.text.Caret() != before) {
+        Refresh(edit, state);
+    }
+}
+
+void EndMouseSelection(HWND edit, EditState& state) {
+    if (!state.mouseSelecting) {
+        return;
+    }
+    state.mouseSelecting = false;
+    if (GetCapture() == edit) {
+        ReleaseCapture();
+    }
+}
+
+void SetFocused(HWND edit, EditState& state, bool focused) {
+    state.focused = focused;
+    if (!focused) {
+        KillTimer(edit, kCaretBlinkTimer);
+        state.caretShown = false;
+        EndMouseSelection(edit, state);
+        InvalidateRect(edit, nullptr, false);
+    } else {
+        Refresh(edit, state);
+    }
+    NotifyParent(edit, focused ? EN_SETFOCUS : EN_KILLFOCUS);
+}
+
+// One run of the line: the text from `first` to `last` at its offset, in the DC's colours.
+void DrawRun(HDC dc, const LineMeasure& measure, const EditText& text, std::size_t first,
+             std::size_t last, int originX, int top, int bottom) {
+    if (first >= last) {
+        return;
+    }
+    const std::u32string_view all = text.Characters();
+    const std::string run = text::EncodeUtf8(all.substr(first, last - first));
+    RECT box{originX + measure.OffsetOf(first), top, originX + measure.OffsetOf(last), bottom};
+    DrawText(dc, run, -1, &box, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP);
+}
+
+void PaintContent(HWND edit, const EditState& state, HDC dc) {
+    RECT client;
+    GetClientRect(edit, &client);
+    const bool plain = IsReadOnly(edit) || !IsWindowEnabled(edit);
+    const HBRUSH background =
+        BackgroundBrush(edit, dc, plain ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                        plain ? COLOR_3DFACE : COLOR_WINDOW, COLOR_WINDOWTEXT);
+    if (!IsWindowEnabled(edit)) {
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    }
+    FillRect(dc, &client, background);
+
+    const HFONT previous = SelectObject(dc, FontOrDefault(state.font));
+    TEXTMETRIC metrics;
+    GetTextMetrics(dc, &metrics);
+    const int top = kMargin;
+    const int bottom = top + metrics.tmHeight;
+    const int originX = kMargin - state.scroll;
+    const LineMeasure measure(dc, state.text.Characters());
+    const EditText& text = state.text;
+    const bool showSelection =
+        text.HasSelection() &&
+        (state.focused || (GetWindowLongPtr(edit, GWL_STYLE) & ES_NOHIDESEL) != 0);
+
+    IntersectClipRect(dc, kMargin, 0, client.right - kMargin, client.bottom);
+    SetBkMode(dc, TRANSPARENT);
+    if (!showSelection) {
+        DrawRun(dc, measure, text, 0, text.Length(), originX, top, bottom);
+    } else {
+        DrawRun(dc, measure, text, 0, text.SelectionStart(), originX, top, bottom);
+        DrawRun(dc, measure, text, text.SelectionEnd(), text.Length(), originX, top, bottom);
+        RECT highlight{originX + measure.OffsetOf(text.SelectionStart()), top,
+                       originX + measure.OffsetOf(text.SelectionEnd()), bottom};
+        FillRect(dc, &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
+        const COLORREF normalText = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        DrawRun(dc, measure, text, text.SelectionStart(), text.SelectionEnd(), originX, top,
+                bottom);
+        SetTextColor(dc, normalText);
+    }
+    if (state.caretShown) {
+        const int x = originX + measure.OffsetOf(text.Caret());
+        PatBlt(dc, x, top, 1, bottom - top, DSTINVERT);
+    }
+    if (previous) {
+        SelectObject(dc, previous);
+    }
+}
+
+void OnPaint(HWND edit, const EditState& state) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(edit, &paint);
+    if (dc) {
+        PaintContent(edit, state, dc);
+    }
+    EndPaint(edit, &paint);
+}
+
+LRESULT OnGetSel(const EditState& state, WPARAM startOut, LPARAM endOut) {
+    const auto start = static_cast<DWORD>(state.text.SelectionStart());
+    const auto end = static_cast<DWORD>(state.text.SelectionEnd());
+    if (startOut != 0) {
+        *reinterpret_cast<DWORD*>(startOut) = start;
+    }
+    if (endOut != 0) {
+        *reinterpret_cast<DWORD*>(endOut) = end;
+    }
+    return MAKELPARAM(static_cast<int>(std::min<DWORD>(start, 0xFFFF)),
+                      static_cast<int>(std::min<DWORD>(end, 0xFFFF)));
+}
+
+void OnSetText(HWND edit, EditState& state, LPARAM text) {
+    state.text.SetText(TextFromLParam(text));
+    state.scroll = 0;
+    AfterEdit(edit, state, true);
+}
+
+std::optional<LRESULT> HandleTextMessage(HWND edit, EditState& state, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+    switch (message) {
+        case WM_SETTEXT:
+            OnSetText(edit, state, lParam);
+            return 1;
+        case WM_GETTEXT:
+            return CopyTextOut(state.text.Utf8(), wParam, lParam);
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(state.text.Utf8().size());
+        case EM_GETSEL:
+            return OnGetSel(state, wParam, lParam);
+        case EM_SETSEL:
+            state.text.Select(static_cast<LONG_PTR>(wParam), lParam);
+            Refresh(edit, state);
+            return 0;
+        case EM_REPLACESEL:
+            AfterEdit(edit, state,
+                      state.text.ReplaceSelection(
+                          FilterEditInput(TextFromLParam(lParam), LineBreaks::EndInput)));
+            return 0;
+        case EM_LIMITTEXT:
+            state.text.SetLimit(wParam);
+            return 0;
+        case EM_GETLIMITTEXT:
+            return static_cast<LRESULT>(state.text.Limit());
+        case EM_SETREADONLY: {
+            const LONG_PTR style = GetWindowLongPtr(edit, GWL_STYLE);
+            SetWindowLongPtr(
+                edit, GWL_STYLE,
+                wParam != 0 ? (style | ES_READONLY) : (style & ~LONG_PTR{ES_READONLY}));
+            InvalidateRect(edit, nullptr, false);
+            return 1;
+        }
+        case WM_CUT:
+            AfterEdit(edit, state, Cut(edit, state));
+            return 0;
+        case WM_COPY:
+            CopySelection(state);
+            return 0;
+        case WM_PASTE:
+            AfterEdit(edit, state, Paste(edit, state));
+            return 0;
+        case WM_CLEAR:
+            AfterEdit(edit, state, !IsReadOnly(edit) && state.text.DeleteSelection());
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> HandleInputMessage(HWND edit, EditState& state, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR:
+            OnChar(edit, state, wParam);
+            return 0;
+        case WM_KEYDOWN:
+            if (OnKeyDown(edit, state, wParam)) {
+                return 0;
+            }
+            return std::nullopt;
+        case WM_LBUTTONDOWN:
+            OnMouseDown(edit, state, lParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(edit, state, lParam);
+            return 0;
+        case WM_LBUTTONUP:
+            EndMouseSelection(edit, state);
+            return 0;
+        case WM_CAPTURECHANGED:
+            state.mouseSelecting = false;
+            return 0;
+        case WM_SETFOCUS:
+            SetFocused(edit, state, true);
+            return 0;
+        case WM_KILLFOCUS:
+            SetFocused(edit, state, false);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kCaretBlinkTimer) {
+                state.caretShown = state.focused && !state.caretShown;
+                InvalidateRect(edit, nullptr, false);
+                return 0;
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> HandleMessage(HWND edit, EditState& state, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
+            if (create != nullptr && create->lpszName != nullptr) {
+                state.text.SetText(create->lpszName);
+            }
+            return 0;
+        }
+        case WM_PAINT:
+            OnPaint(edit, state);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETFONT:
+            state.font = HFONT::FromValue(wParam);
+            if (LOWORD(static_cast<WPARAM>(lParam)) != 0) {
+                InvalidateRect(edit, nullptr, false);
+            }
+            return 0;
+        case WM_GETFONT:
+            return static_cast<LRESULT>(state.font.Value());
+        case WM_ENABLE:
+        case WM_SIZE:
+            InvalidateRect(edit, nullptr, false);
+            return 0;
+        default:
+            break;
+    }
+    if (auto handled = HandleTextMessage(edit, state, message, wParam, lParam)) {
+        return handled;
+    }
+    return HandleInputMessage(edit, state, message, wParam, lParam);
+}
+
+LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        Edits().Create(edit);
+    }
+    if (message == WM_NCDESTROY) {
+        const auto released = Edits().Release(edit);
+        return DefWindowProc(edit, message, wParam, lParam);
+    }
+    if (EditState* state = Edits().Find(edit)) {
+        if (const auto handled = HandleMessage(edit, *state, message, wParam, lParam)) {
+            return *handled;
+        }
+    }
+    return DefWindowProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterEditClass() {
+    WNDCLASS windowClass;
+    windowClass.lpfnWndProc = EditWindowProc;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_IBEAM);
+    windowClass.lpszClassName = kEditClassName;
+    return EnsureClassRegistered(windowClass);
+}
+
+}  // namespace win::controls
