@@ -19,6 +19,10 @@ HDC CreateCompatibleDC(HDC compatibleWith);
 // succeeds and shows nothing. It serves as the model for compatible DCs and bitmaps.
 HDC CreateDC(std::string_view driver, std::string_view device = {}, std::string_view output = {},
              const void* mode = nullptr);
+inline HDC CreateDCA(std::string_view driver, std::string_view device = {},
+                     std::string_view output = {}, const void* mode = nullptr) {
+    return CreateDC(driver, device, output, mode);
+}
 // Releases the DC and lets go of its selected objects (finishing their deferred deletion).
 bool DeleteDC(HDC dc);
 

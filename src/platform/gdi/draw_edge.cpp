@@ -86,7 +86,7 @@ void DrawRing(DeviceContext& dc, RECT& r, RingColours colours, UINT flags) {
 
 bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
     DeviceContext* context = DeviceContext::From(dc);
-    if (context == nullptr || rect == nullptr) {
+    if (context == nullptr || rect == nullptr || (flags & BF_DIAGONAL) != 0) {
         return false;
     }
     if (IsEmpty(*rect)) {

@@ -30,6 +30,7 @@ inline constexpr UINT BF_TOPRIGHT = BF_TOP | BF_RIGHT;
 inline constexpr UINT BF_BOTTOMLEFT = BF_BOTTOM | BF_LEFT;
 inline constexpr UINT BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
 inline constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+inline constexpr UINT BF_DIAGONAL = 0x0010;
 inline constexpr UINT BF_MIDDLE = 0x0800;
 inline constexpr UINT BF_SOFT = 0x1000;
 inline constexpr UINT BF_ADJUST = 0x2000;
@@ -39,7 +40,8 @@ inline constexpr UINT BF_MONO = 0x8000;
 // Outer ring on the rectangle's edge, inner ring one pixel in. Top and left lines stop short of
 // a drawn right or bottom line, so the bottom-right colour owns those two corners. BF_MIDDLE
 // fills the inside with the button face; BF_ADJUST shrinks *rect by the border drawn.
-// BF_FLAT and BF_MONO draw flat borders; BF_SOFT and diagonal edges are not drawn differently.
+// BF_FLAT and BF_MONO draw flat borders; BF_SOFT changes nothing. Diagonal edges (BF_DIAGONAL)
+// are not drawn: the call fails.
 bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 
 // A dotted one-pixel frame drawn by inverting every other pixel (those whose device x + y is

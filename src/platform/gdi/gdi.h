@@ -11,6 +11,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/draw_edge.h"
+#include "platform/gdi/draw_text.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/gdi_handle.h"
 #include "platform/gdi/gdi_objects.h"

@@ -77,6 +77,8 @@ TEST(DrawEdgeTest, SideFlagsMiddleAndAdjust) {
     EXPECT_EQ(canvas.Pixel(2, 2), Sys(COLOR_BTNFACE));
     RECT inverted{4, 4, 0, 0};
     EXPECT_TRUE(DrawEdge(canvas.Dc(), &inverted, EDGE_RAISED, BF_RECT));
+    RECT all{0, 0, 5, 4};
+    EXPECT_FALSE(DrawEdge(canvas.Dc(), &all, EDGE_RAISED, BF_DIAGONAL | BF_TOP | BF_LEFT));
 }
 
 TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {

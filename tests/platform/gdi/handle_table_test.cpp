@@ -131,7 +131,7 @@ TEST(GdiHandleTest, ABitmapLivesInOneMemoryDcAtATime) {
 }
 
 TEST(GdiHandleTest, BitmapsKeepTheirDepthAndRefuseBadSizes) {
-    const HDC display = CreateDC("DISPLAY");
+    const HDC display = CreateDCA("DISPLAY", "", "", nullptr);
     ASSERT_TRUE(display);
     EXPECT_FALSE(CreateDC("PRINTER"));
     BITMAP info;
