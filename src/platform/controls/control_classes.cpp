@@ -24,7 +24,7 @@ bool InitCommonControls() {
     registered = RegisterFrameClass() && registered;
     registered = RegisterPictureBoxClass() && registered;
     registered = RegisterTooltipClass() && registered;
-    registered = RegisterPopupMenuClass() && registered;
+    registered = RegisterMessageBoxClass() && registered;
     return registered;
 }
 

@@ -3,8 +3,6 @@
 #include "platform/controls/button_press_tracker.h"
 #include "platform/controls/list_entries.h"
 #include "platform/controls/list_scroll.h"
-#include "platform/controls/menu_table.h"
-#include "platform/controls/popup_menu.h"
 
 namespace win::controls {
 namespace {
@@ -90,37 +88,6 @@ TEST(ListScroll, EmptyAndShortLists) {
     EXPECT_EQ(shortList.Highlight(), 0);
     shortList.ScrollBy(2);
     EXPECT_EQ(shortList.Top(), 0);
-}
-
-TEST(MenuNavigation, SkipsSeparatorsAndGrayedItemsRoundTheEnds) {
-    const std::vector<MenuItem> items = {{MF_GRAYED, 1, "a"},
-                                         {MF_STRING, 2, "b"},
-                                         {MF_SEPARATOR, 0, ""},
-                                         {MF_STRING, 3, "c"},
-                                         {MF_DISABLED, 4, "d"}};
-    EXPECT_EQ(NextSelectableItem(items, -1, +1), 1);
-    EXPECT_EQ(NextSelectableItem(items, -1, -1), 3);
-    EXPECT_EQ(NextSelectableItem(items, 1, +1), 3);
-    EXPECT_EQ(NextSelectableItem(items, 3, +1), 1);
-    EXPECT_EQ(NextSelectableItem(items, 1, -1), 3);
-    EXPECT_EQ(NextSelectableItem({{MF_SEPARATOR, 0, ""}}, -1, 1), -1);
-    EXPECT_EQ(NextSelectableItem({}, -1, 1), -1);
-}
-
-TEST(PopupMenuApi, ItemsAndHandles) {
-    const HMENU menu = CreatePopupMenu();
-    ASSERT_TRUE(IsMenu(menu));
-    EXPECT_TRUE(AppendMenu(menu, MF_STRING, 10, "显示目录"));
-    EXPECT_TRUE(AppendMenu(menu, MF_SEPARATOR, 0, ""));
-    EXPECT_TRUE(AppendMenu(menu, MF_STRING | MF_GRAYED, 11, "退出"));
-    EXPECT_FALSE(AppendMenu(menu, 0x0010, 12, "submenu"));
-    EXPECT_EQ(GetMenuItemCount(menu), 3);
-    EXPECT_TRUE(DestroyMenu(menu));
-    EXPECT_FALSE(IsMenu(menu));
-    EXPECT_FALSE(AppendMenu(menu, MF_STRING, 1, "x"));
-    EXPECT_EQ(GetMenuItemCount(menu), -1);
-    EXPECT_FALSE(DestroyMenu(menu));
-    EXPECT_NE(CreatePopupMenu(), menu);
 }
 
 }  // namespace
