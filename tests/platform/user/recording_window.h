@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/gdi.h"
 #include "platform/user/testing/headless_desktop.h"
 #include "platform/user/user.h"
 

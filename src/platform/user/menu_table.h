@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/user/menus.h"
+
+namespace win::user {
+
+struct MenuItem {
+    UINT flags = 0;
+    UINT_PTR id = 0;
+    std::string text;
+
+    bool IsSeparator() const { return (flags & MF_SEPARATOR) != 0; }
+    bool IsSelectable() const { return !IsSeparator() && !(flags & (MF_GRAYED | MF_DISABLED)); }
+};
+
+struct Menu {
+    std::vector<MenuItem> items;
+};
+
+// Menus live apart from windows and hosts: a form may build its menus before it has a window.
+Menu* FindMenu(HMENU handle);
+HMENU AddMenu();
+bool RemoveMenu(HMENU handle);
+
+}  // namespace win::user
