@@ -58,7 +58,7 @@ bool SetSurfaceVisibleRect(HDC dc, const RECT& visible) {
 
 bool ResetSurfaceDC(HDC dc) {
     DeviceContext* context = DeviceContext::From(dc);
-    if (context == nullptr) {
+    if (context == nullptr || context->Kind() != DcKind::Surface) {
         return false;
     }
     SelectDefaults(*context);

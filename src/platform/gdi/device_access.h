@@ -23,6 +23,7 @@ bool SetSurfaceVisibleRegion(HDC dc, HRGN visible);
 bool SetSurfaceVisibleRect(HDC dc, const RECT& visible);
 // Back to a fresh DC's objects and state (pen, brush, font, colours, modes, position, viewport
 // origin, program clip), keeping surface, origin and visible region: what a new GetDC returns.
+// Only for DCs made by CreateSurfaceDC.
 bool ResetSurfaceDC(HDC dc);
 
 // The bitmap a DC draws on (null for the display DC).

@@ -190,6 +190,9 @@ TEST_F(RegionTest, SurfaceDcsDrawThroughTheirOriginAndVisibleRegion) {
     GetClipBox(child, &clipBox);
     EXPECT_EQ(clipBox, (RECT{3, 2, 6, 4}));
     EXPECT_EQ(gdi::SurfaceBitmapOf(child), backing);
+    const HDC memory = CreateCompatibleDC(child);
+    EXPECT_FALSE(gdi::ResetSurfaceDC(memory));  // would drop the memory DC's bitmap
+    DeleteDC(memory);
 
     // The backing store outlives its deletion while a DC draws on it.
     DeleteObject(backing);

@@ -52,7 +52,8 @@ void DeviceContext::AttachFont(HFONT handle, const FontObject* font) {
 }
 
 void DeviceContext::SetSurfaceOrigin(POINT origin) {
-    surfaceOrigin_ = origin;
+    // Held to the range regions hold, so offsetting the clip by it cannot overflow.
+    surfaceOrigin_ = POINT{ClampCoordinate(origin.x), ClampCoordinate(origin.y)};
     RecomputeClip();
 }
 

@@ -3,6 +3,8 @@
 // The one table of drawing objects. A handle's value holds its kind (bits 0-2), its slot
 // (bits 3-26) and the slot's generation (bits 27-63); a slot's generation grows each time the slot
 // is reused, so a value is never handed out twice in a run.
+//
+// Like the user interface it serves, the table is used from one thread only.
 
 #include <cstdint>
 #include <memory>
