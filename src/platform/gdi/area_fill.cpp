@@ -133,6 +133,17 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
     }
 }
 
+bool InvertRect(HDC dc, const RECT* rect) {
+    DeviceContext* context = DeviceContext::From(dc);
+    if (context == nullptr || rect == nullptr) {
+        return false;
+    }
+    if (!IsEmpty(*rect)) {
+        context->InvertSurfaceRect(context->LogicalToSurface(*rect), 0x00FFFFFF);
+    }
+    return true;
+}
+
 bool FillRgn(HDC dc, HRGN region, HBRUSH brush) {
     DeviceContext* context = DeviceContext::From(dc);
     const gdi::BrushObject* object = FindBrush(brush);

@@ -18,5 +18,7 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom);
 // WHITENESS. A negative width or height extends left or up.
 bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 bool FillRgn(HDC dc, HRGN region, HBRUSH brush);
+// Inverts every colour of the rectangle (XOR with white).
+bool InvertRect(HDC dc, const RECT* rect);
 
 }  // namespace win

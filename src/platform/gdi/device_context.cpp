@@ -9,30 +9,30 @@ using gdi::DcKind;
 using gdi::DeviceContext;
 using gdi::ObjectTable;
 
-namespace gdi {
+namespace {
 
 HDC AddDeviceContext(DcKind kind) {
     const HDC handle = ObjectTable::Instance().Add(DeviceContext(kind));
     if (DeviceContext* dc = DeviceContext::From(handle)) {
-        SelectDefaults(*dc);
+        gdi::SelectDefaults(*dc);
     }
     return handle;
 }
 
-}  // namespace gdi
+}  // namespace
 
 HDC CreateCompatibleDC(HDC compatibleWith) {
     if (compatibleWith && DeviceContext::From(compatibleWith) == nullptr) {
         return HDC();
     }
-    return gdi::AddDeviceContext(DcKind::Memory);
+    return AddDeviceContext(DcKind::Memory);
 }
 
 HDC CreateDC(std::string_view driver, std::string_view, std::string_view, const void*) {
     if (driver != "DISPLAY") {
         return HDC();
     }
-    return gdi::AddDeviceContext(DcKind::Display);
+    return AddDeviceContext(DcKind::Display);
 }
 
 bool DeleteDC(HDC dc) {

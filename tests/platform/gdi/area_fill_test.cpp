@@ -105,6 +105,22 @@ TEST_F(AreaFillTest, PatBltNormalisesNegativeExtentsAndInverts) {
     SelectObject(canvas.Dc(), GetStockObject(WHITE_BRUSH).As<HBRUSH>());
 }
 
+TEST_F(AreaFillTest, InvertRectTwiceRestoresAndFillRgnFollowsTheShape) {
+    Canvas canvas(4, 3, RGB(0x12, 0x34, 0x56));
+    RECT r{1, 0, 3, 2};
+    ASSERT_TRUE(InvertRect(canvas.Dc(), &r));
+    EXPECT_EQ(canvas.Row(0, 0x00EDCBA9), ".##.");
+    EXPECT_EQ(canvas.Row(2, 0x00EDCBA9), "....");
+    InvertRect(canvas.Dc(), &r);
+    EXPECT_EQ(canvas.Count(0x00123456), 12);
+
+    const HRGN shape = CreateRoundRectRgn(0, 0, 5, 4, 3, 3);
+    SetViewportOrgEx(canvas.Dc(), 0, 0, nullptr);
+    ASSERT_TRUE(FillRgn(canvas.Dc(), shape, red_));
+    EXPECT_EQ(Rows(canvas, kRedPixel), (std::vector<std::string>{".##.", "####", ".##."}));
+    DeleteObject(shape);
+}
+
 TEST_F(AreaFillTest, PixelsReadBackAsColoursAndOutsideIsInvalid) {
     Canvas canvas(3, 3);
     EXPECT_EQ(SetPixel(canvas.Dc(), 1, 2, RGB(1, 2, 3)), RGB(1, 2, 3));
