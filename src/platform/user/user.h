@@ -9,6 +9,7 @@
 #include "platform/user/keyboard_focus.h"
 #include "platform/user/last_error.h"
 #include "platform/user/menus.h"
+#include "platform/user/message_box.h"
 #include "platform/user/messaging.h"
 #include "platform/user/mouse_capture.h"
 #include "platform/user/mouse_tracking.h"
