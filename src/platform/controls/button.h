@@ -25,7 +25,4 @@ inline constexpr LRESULT BST_FOCUS = 0x0008;
 
 inline constexpr WORD BN_CLICKED = 0;
 
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-
 }  // namespace win

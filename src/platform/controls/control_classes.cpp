@@ -24,7 +24,6 @@ bool InitCommonControls() {
     registered = RegisterFrameClass() && registered;
     registered = RegisterPictureBoxClass() && registered;
     registered = RegisterTooltipClass() && registered;
-    registered = RegisterMessageBoxClass() && registered;
     return registered;
 }
 

@@ -11,7 +11,6 @@ bool RegisterComboBoxClasses();
 bool RegisterFrameClass();
 bool RegisterPictureBoxClass();
 bool RegisterTooltipClass();
-bool RegisterMessageBoxClass();
 
 // Registers the class unless one of that name exists already.
 bool EnsureClassRegistered(const WNDCLASS& windowClass);

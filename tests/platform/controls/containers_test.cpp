@@ -1,7 +1,6 @@
 #include "control_test.h"
 #include "platform/controls/button.h"
 #include "platform/controls/frame.h"
-#include "platform/controls/message_box.h"
 #include "platform/controls/picture_box.h"
 
 namespace win::controls::test {
@@ -66,69 +65,6 @@ TEST_F(ContainersTest, PictureBoxKeepsWhatWasDrawnOnItsSurface) {
     DestroyWindow(picture);
     desktop.Pump();
     EXPECT_EQ(GdiLiveObjects(), before);
-}
-
-class MessageBoxTest : public ControlTest {
-protected:
-    static HWND Box() { return FindWindow(kMessageBoxClassName, "Quellan"); }
-    void WhileShown(std::int64_t after, std::function<void()> step) {
-        desktop.Host().At(desktop.Host().NowMilliseconds() + after, std::move(step));
-    }
-};
-
-TEST_F(MessageBoxTest, ModalUntilEnterWithTimersRunning) {
-    int ticks = 0;
-    onFormMessage = [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        ticks += message == WM_TIMER ? 1 : 0;
-        return std::nullopt;
-    };
-    SetTimer(form, 3, 100, nullptr);
-    bool ownerDisabled = false;
-    std::uint32_t iconPixel = 0;
-    WhileShown(500, [&] {
-        const HWND box = Box();
-        ownerDisabled = IsWindow(box) && !IsWindowEnabled(form);
-        iconPixel = desktop.PresentedPixel(box, 12 + 4, 12 + 16);
-        desktop.Host().KeyDown(VK_RETURN);
-        desktop.Host().KeyUp(VK_RETURN);
-    });
-    EXPECT_EQ(MessageBox(form, "无法保存流量总数。", "Quellan", MB_OK | MB_ICONINFORMATION), IDOK);
-    EXPECT_TRUE(ownerDisabled);
-    EXPECT_EQ(iconPixel, 0x0054E3u);
-    EXPECT_GE(ticks, 4);
-    EXPECT_FALSE(Box());
-    EXPECT_TRUE(IsWindowEnabled(form));
-    KillTimer(form, 3);
-}
-
-TEST_F(MessageBoxTest, ItsButtonClosesIt) {
-    WhileShown(50, [&] {
-        HWND ok;
-        EnumChildWindows(
-            Box(),
-            [&](HWND child, LPARAM) {
-                ok = child;
-                return false;
-            },
-            0);
-        EXPECT_EQ(GetWindowText(ok), "确定");
-        EXPECT_EQ(GetFocus(), ok);
-        const POINT centre = ScreenPoint(ok, 30, 10);
-        desktop.Host().Click({centre.x, centre.y});
-    });
-    EXPECT_EQ(MessageBox(form, "text", "Quellan", MB_OK), IDOK);
-    EXPECT_FALSE(Box());
-}
-
-TEST_F(MessageBoxTest, EscapeAndTheCloseBoxCloseItToo) {
-    WhileShown(50, [&] {
-        desktop.Host().KeyDown(VK_ESCAPE);
-        desktop.Host().KeyUp(VK_ESCAPE);
-    });
-    EXPECT_EQ(MessageBox(nullptr, "a", "Quellan", MB_OK), IDOK);
-    WhileShown(50, [&] { PostMessage(Box(), WM_CLOSE, 0, 0); });
-    EXPECT_EQ(MessageBox(form, "b", "Quellan", MB_OK), IDOK);
-    EXPECT_FALSE(Box());
 }
 
 }  // namespace
