@@ -160,19 +160,43 @@ int GetRgnBox(HRGN region, RECT* box) {
     return target->region.Type();
 }
 
-std::vector<RegionSpan> GetRegionSpans(HRGN region) {
+std::vector<RegionSpan> GetRegionSpans(HRGN region, const RECT* within) {
     std::vector<RegionSpan> spans;
     const RegionObject* target = Find(region);
     if (target == nullptr) {
         return spans;
     }
-    for (const gdi::RegionBand& band : target->region.Bands()) {
-        for (int y = band.top; y < band.bottom; ++y) {
-            for (const gdi::RegionRun& run : target->region.RunsOf(band)) {
+    const RECT everything{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    const RECT bounds = within != nullptr ? *within : everything;
+    std::size_t total = 0;
+    target->region.ForEachPieceIn(bounds, [&](int top, int bottom, int, int) {
+        total += static_cast<std::size_t>(bottom - top);
+    });
+    if (total > kMaxRegionSpans) {
+        return spans;
+    }
+    spans.reserve(total);
+    // Pieces come band by band; within a band, every row lists the band's runs in order.
+    std::vector<RegionSpan> band;
+    int bandTop = 0;
+    int bandBottom = 0;
+    auto flush = [&] {
+        for (int y = bandTop; y < bandBottom; ++y) {
+            for (const RegionSpan& run : band) {
                 spans.push_back(RegionSpan{y, run.left, run.right});
             }
         }
-    }
+        band.clear();
+    };
+    target->region.ForEachPieceIn(bounds, [&](int top, int bottom, int left, int right) {
+        if (!band.empty() && top != bandTop) {
+            flush();
+        }
+        bandTop = top;
+        bandBottom = bottom;
+        band.push_back(RegionSpan{top, left, right});
+    });
+    flush();
     return spans;
 }
 

@@ -54,7 +54,10 @@ struct RegionSpan {
     bool operator==(const RegionSpan&) const = default;
 };
 // The region row by row from the top, runs left to right: what a host needs to shape a window.
-std::vector<RegionSpan> GetRegionSpans(HRGN region);
+// With `within`, only the part inside that rectangle. A region of more than kMaxRegionSpans
+// runs gives none rather than exhausting memory.
+inline constexpr std::size_t kMaxRegionSpans = std::size_t{1} << 24;
+std::vector<RegionSpan> GetRegionSpans(HRGN region, const RECT* within = nullptr);
 // The region as y-x banded rectangles, top to bottom and left to right.
 std::vector<RECT> GetRegionRects(HRGN region);
 

@@ -70,6 +70,12 @@ TEST_F(RegionTest, OffsetSpansAndRectangles) {
     EXPECT_TRUE(PtInRegion(region, 3, 1));
     EXPECT_EQ(GetRegionSpans(region), (std::vector<RegionSpan>{{-1, 1, 4}, {0, 1, 4}, {1, 1, 4}}));
     EXPECT_EQ(GetRegionRects(region), (std::vector<RECT>{{1, -1, 4, 2}}));
+    const RECT lower{0, 0, 3, 10};
+    EXPECT_EQ(GetRegionSpans(region, &lower), (std::vector<RegionSpan>{{0, 1, 3}, {1, 1, 3}}));
+    const HRGN everything = Keep(CreateRectRgn(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+    EXPECT_TRUE(GetRegionSpans(everything).empty());  // 2^28 rows: refused, not allocated
+    const RECT window{0, 0, 2, 3};
+    EXPECT_EQ(GetRegionSpans(everything, &window).size(), 3u);
     EXPECT_EQ(OffsetRgn(region, INT_MAX, 0), ERROR);
     EXPECT_TRUE(PtInRegion(region, 1, -1));  // a refused offset changes nothing
     const RECT probe{3, 1, 9, 9};
