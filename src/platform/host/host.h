@@ -196,9 +196,12 @@ public:
 
     // Pointer input for the window under the pointer, or for the popup that holds the grab.
     virtual void OnMouse(WindowId window, const MouseEvent& event) = 0;
-    // Keys for the active window, or for the popup that holds the grab.
+    // Keys for the active window, or for the popup that holds the grab. Every key comes as a
+    // key, Enter, Tab, Escape and Backspace included; modifiers come as keys too (VK_SHIFT,
+    // VK_CONTROL, VK_MENU) and in `modifiers`.
     virtual void OnKey(WindowId window, const KeyEvent& event) = 0;
-    // Committed text: typed characters or an input method's result, UTF-8.
+    // Committed text: typed characters or an input method's result, UTF-8. Control characters
+    // are ignored here; the window manager makes them from the keys.
     virtual void OnText(WindowId window, std::string_view utf8) = 0;
     // The desktop's close box or close command.
     virtual void OnCloseRequested(WindowId window) = 0;
