@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
     qt6-base-dev
     xvfb openbox xdotool x11-utils trayer imagemagick
