@@ -1,22 +1,14 @@
 #include "raster_graph_surface.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <string>
 
+#include "meter/surface_drawing.h"
 #include "platform/gdi/gdi.h"
-#include "platform/numeric/round_half_even.h"
 
 namespace quellan::testing {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-
-int PixelOf(double value) {
-    // Far outside any test surface; keeps the raster's integers in range.
-    return static_cast<int>(
-        std::clamp<std::int64_t>(numeric::RoundHalfEven(value).value_or(-100000), -100000, 100000));
-}
 
 }  // namespace
 
@@ -43,16 +35,12 @@ void RasterGraphSurface::Cls() {
     win::DeleteObject(brush);
 }
 
-double RasterGraphSurface::ToPixels(double value) const {
-    return scaleMode_ == kTwipScaleMode ? value / kTwipsPerPixel : value;
-}
-
 double RasterGraphSurface::ScaleWidth() const {
-    return scaleMode_ == kTwipScaleMode ? width_ * kTwipsPerPixel : width_;
+    return width_ * UnitsPerPixel();
 }
 
 double RasterGraphSurface::ScaleHeight() const {
-    return scaleMode_ == kTwipScaleMode ? height_ * kTwipsPerPixel : height_;
+    return height_ * UnitsPerPixel();
 }
 
 void RasterGraphSurface::BackColor(win::COLORREF vData) {
@@ -60,30 +48,16 @@ void RasterGraphSurface::BackColor(win::COLORREF vData) {
     Cls();
 }
 
-void RasterGraphSurface::PixelLine(int x1, int y1, int x2, int y2, win::COLORREF colour) {
-    win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, colour);
-    win::HPEN previous = win::SelectObject(dc_, pen);
-    win::MoveToEx(dc_, x1, y1, nullptr);
-    win::LineTo(dc_, x2, y2);
-    win::SetPixel(dc_, x2, y2, colour);
-    win::SelectObject(dc_, previous);
-    win::DeleteObject(pen);
+double RasterGraphSurface::UnitsPerPixel() const {
+    return scaleMode_ == kTwipScaleMode ? kTwipsPerPixel : 1.0;
 }
 
 void RasterGraphSurface::Line(double x1, double y1, double x2, double y2, win::COLORREF colour) {
-    PixelLine(PixelOf(ToPixels(x1)), PixelOf(ToPixels(y1)), PixelOf(ToPixels(x2)),
-              PixelOf(ToPixels(y2)), colour);
+    DrawSurfaceLine(dc_, {x1, y1}, {x2, y2}, UnitsPerPixel(), colour);
 }
 
 void RasterGraphSurface::Box(double x1, double y1, double x2, double y2, win::COLORREF colour) {
-    const int left = PixelOf(ToPixels(x1));
-    const int top = PixelOf(ToPixels(y1));
-    const int right = PixelOf(ToPixels(x2));
-    const int bottom = PixelOf(ToPixels(y2));
-    PixelLine(left, top, right, top, colour);
-    PixelLine(right, top, right, bottom, colour);
-    PixelLine(right, bottom, left, bottom, colour);
-    PixelLine(left, bottom, left, top, colour);
+    DrawSurfaceBox(dc_, {x1, y1}, {x2, y2}, UnitsPerPixel(), colour);
 }
 
 win::COLORREF RasterGraphSurface::Pixel(int x, int y) const {

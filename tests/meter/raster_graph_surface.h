@@ -1,7 +1,6 @@
 #pragma once
 
-// A line-graph surface over a memory DC and bitmap, for pixel probes. Positions round half to
-// even to pixels; lines and boxes include both end points.
+// A line-graph surface over a memory DC and bitmap, for pixel probes.
 
 #include <string>
 
@@ -39,8 +38,7 @@ public:
     int CountOf(win::COLORREF colour) const;
 
 private:
-    double ToPixels(double value) const;
-    void PixelLine(int x1, int y1, int x2, int y2, win::COLORREF colour);
+    double UnitsPerPixel() const;
 
     int width_;
     int height_;
