@@ -1,9 +1,11 @@
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "app/desktop_host.h"
 #include "app/help_text.h"
 #include "app/program_mode.h"
 #include "app/program_options.h"
@@ -22,7 +24,7 @@ std::optional<std::filesystem::path> UserSettingsFile() {
 
 quellan::DesktopFacts CurrentDesktopFacts() {
     return {quellan::NamesDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")),
-            QUELLAN_DESKTOP_BUILT != 0};
+            quellan::DesktopBuilt()};
 }
 
 }  // namespace
@@ -40,11 +42,12 @@ int main(int argc, char** argv) {
             std::cout << quellan::HelpText(UserSettingsFile());
             return 0;
         case quellan::ProgramMode::Desktop:
+            return quellan::RunOnDesktop(argc, argv);
         case quellan::ProgramMode::Console:
             break;
     }
     if (facts.displayAvailable && !facts.desktopBuilt && !parsed.options.console) {
-        std::cerr << "quellan: 此版本尚无桌面窗口，改在终端中显示。\n";
+        std::cerr << "quellan: 此版本没有桌面窗口，改在终端中显示。\n";
     }
     return quellan::console::RunConsole({parsed.options.ticks});
 }

@@ -1,0 +1,15 @@
+#include <stdexcept>
+
+#include "app/desktop_host.h"
+
+namespace quellan {
+
+bool DesktopBuilt() {
+    return false;
+}
+
+int RunOnDesktop(int&, char**) {
+    throw std::logic_error("this build has no desktop host");
+}
+
+}  // namespace quellan

@@ -1,0 +1,16 @@
+#include "app/desktop_host.h"
+#include "app/window_run.h"
+#include "platform/host/qt/qt_host.h"
+
+namespace quellan {
+
+bool DesktopBuilt() {
+    return true;
+}
+
+int RunOnDesktop(int& argc, char** argv) {
+    win::host::QtHost host(argc, argv);
+    return RunWindows(host);
+}
+
+}  // namespace quellan
