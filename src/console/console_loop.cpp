@@ -1,34 +1,21 @@
-#include "console/console_run.h"
+#include "console/console_loop.h"
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "console/full_screen_view.h"
 #include "console/key_decoder.h"
 #include "console/line_view.h"
-#include "console/stored_total.h"
-#include "console/table_sampler.h"
-#include "meter/connection_selection.h"
-#include "platform/forms/settings_store.h"
-#include "platform/net/system_interface_table.h"
 #include "platform/terminal/descriptor_io.h"
 #include "platform/terminal/key_input_mode.h"
 #include "platform/terminal/terminal_device.h"
-#include "platform/terminal/termination_signals.h"
-#include "windows/totals_file.h"
 
 namespace quellan::console {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using win::terminal::Descriptor;
-
-constexpr std::chrono::milliseconds kTickInterval{100};
-constexpr std::chrono::milliseconds kPeakClearingInterval{2000};
 
 bool WriteToStandardOutput(std::string_view text) {
     return win::terminal::WriteAll(Descriptor::StandardOutput, text);
@@ -37,11 +24,6 @@ bool WriteToStandardOutput(std::string_view text) {
 ScreenSize StandardOutputSize() {
     auto size = win::terminal::TerminalWindowSize(Descriptor::StandardOutput);
     return size ? ScreenSize{size->columns, size->rows} : ScreenSize{};
-}
-
-int MillisecondsUntil(Clock::time_point due) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now()).count();
-    return left < 0 ? 0 : static_cast<int>(left);
 }
 
 // One of the two views, as standard output asks for.
@@ -70,18 +52,17 @@ private:
 
 class ConsoleLoop {
 public:
-    ConsoleLoop(const ConsoleRunOptions& options, TableSampler& sampler,
+    ConsoleLoop(FigureSource& source, const ConsoleRunOptions& options,
                 win::terminal::TerminationSignals& signals)
-        : options_(options), sampler_(sampler), signals_(signals) {}
+        : source_(source), options_(options), signals_(signals) {}
 
-    // Until something ends the run.
     void Run() {
+        win::terminal::KeyInputMode keys(Descriptor::StandardInput);
         View view;
         while (!ended_) {
             WaitForSomething();
             HandleInput(view);
-            ClearPeaksWhenDue();
-            TickWhenDue(view);
+            ShowTicks(view);
         }
     }
 
@@ -91,8 +72,7 @@ private:
         if (watchingKeys_) {
             watched.push_back(Descriptor::StandardInput);
         }
-        Clock::time_point due = clearingPeaks_ ? std::min(nextTick_, nextPeakClearing_) : nextTick_;
-        ready_ = win::terminal::WaitForReadable(watched, MillisecondsUntil(due));
+        ready_ = win::terminal::WaitForReadable(watched, source_.MillisecondsUntilDue());
     }
 
     bool Ready(Descriptor descriptor) const {
@@ -117,57 +97,40 @@ private:
                 ended_ = true;
                 return;
             }
-            sampler_.MoveChoice(key == ConsoleKey::Up ? -1 : 1);
-            ended_ = !view.AfterChoice(sampler_.Figures());
+            source_.MoveChoice(key == ConsoleKey::Up ? -1 : 1);
+            ended_ = !view.AfterChoice(source_.CurrentFigures());
         }
     }
 
-    void ClearPeaksWhenDue() {
-        if (ended_ || !clearingPeaks_ || Clock::now() < nextPeakClearing_) {
+    void ShowTicks(View& view) {
+        if (ended_) {
             return;
         }
-        clearingPeaks_ = sampler_.ClearPeaks() == PeakClearing::KeepClearing;
-        nextPeakClearing_ = Clock::now() + kPeakClearingInterval;
-    }
-
-    void TickWhenDue(View& view) {
-        if (ended_ || Clock::now() < nextTick_) {
-            return;
+        for (const ConsoleFigures& figures : source_.RunDueWork()) {
+            ++ticks_;
+            ended_ = !view.AfterTick(figures) || (options_.ticks && ticks_ >= *options_.ticks);
+            if (ended_) {
+                return;
+            }
         }
-        sampler_.Tick();
-        ++ticks_;
-        bool shown = view.AfterTick(sampler_.Figures());
-        ended_ = !shown || (options_.ticks && ticks_ >= *options_.ticks);
-        // The next tick comes one interval after this one ended.
-        nextTick_ = Clock::now() + kTickInterval;
     }
 
+    FigureSource& source_;
     const ConsoleRunOptions& options_;
-    TableSampler& sampler_;
     win::terminal::TerminationSignals& signals_;
     KeyDecoder decoder_;
     std::vector<Descriptor> ready_;
     bool watchingKeys_ = true;
-    bool clearingPeaks_ = true;
     bool ended_ = false;
     long long ticks_ = 0;
-    Clock::time_point nextTick_ = Clock::now() + kTickInterval;
-    Clock::time_point nextPeakClearing_ = Clock::now() + kPeakClearingInterval;
 };
 
 }  // namespace
 
-int RunConsole(const ConsoleRunOptions& options) {
-    win::terminal::TerminationSignals signals;
-    StoredTotal stored{std::filesystem::path(kTotalsFileName)};
-    TableSampler sampler(
-        win::SystemInterfaceTable(),
-        win::GetSetting(kSettingsApplication, kConnectionSettingSection, kConnectionSettingKey));
-    {
-        win::terminal::KeyInputMode keys(Descriptor::StandardInput);
-        ConsoleLoop(options, sampler, signals).Run();
-    }
-    if (auto failure = stored.SaveWithRun(sampler.ThisRunKilobytes())) {
+int RunConsoleLoop(FigureSource& source, const ConsoleRunOptions& options,
+                   win::terminal::TerminationSignals& signals) {
+    ConsoleLoop(source, options, signals).Run();
+    if (auto failure = source.SaveTotal()) {
         win::terminal::WriteAll(Descriptor::StandardError, TotalsSaveFailureText(*failure) + "\n");
         return 1;
     }
