@@ -28,8 +28,6 @@ namespace win {
 
 namespace {
 
-constexpr UINT WM_CANCELMODE_MESSAGE = 0x001F;
-
 LRESULT SetText(user::Session& session, user::Window& window, const char* text) {
     window.text = text ? text : "";
     if (window.surface) {
@@ -214,7 +212,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
                 return SendMessage(window->parent, Msg, wParam, lParam);
             }
             return 0;
-        case WM_CANCELMODE_MESSAGE:
+        case WM_CANCELMODE:
             if (GetCapture() == hWnd) {
                 ReleaseCapture();
             }

@@ -16,8 +16,6 @@ namespace win::user {
 
 namespace {
 
-constexpr UINT WM_CANCELMODE_MESSAGE = 0x001F;
-
 WPARAM MouseKeyFlags(const host::MouseButtons& buttons, const host::Modifiers& modifiers) {
     WPARAM flags = 0;
     flags |= buttons.left ? MK_LBUTTON : 0;
@@ -306,7 +304,7 @@ void HostBridge::OnGeometryChanged(host::WindowId native, host::Rect content) {
 void HostBridge::OnPopupDismissed(host::WindowId native) {
     const HWND window = session_.FindByNative(native);
     if (session_.Get(window) != nullptr) {
-        PostMessage(window, WM_CANCELMODE_MESSAGE, 0, 0);
+        PostMessage(window, WM_CANCELMODE, 0, 0);
     }
 }
 

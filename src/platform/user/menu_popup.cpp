@@ -25,7 +25,6 @@ namespace win::user {
 namespace {
 
 constexpr const char* kMenuClass = "#32768";
-constexpr UINT WM_CANCELMODE_MESSAGE = 0x001F;
 constexpr int kFrame = 3;
 constexpr int kSeparatorHeight = 9;
 constexpr int kItemPadding = 6;
@@ -152,7 +151,7 @@ LRESULT MenuPopup::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_ERASEBKGND:
             return 1;
-        case WM_CANCELMODE_MESSAGE:
+        case WM_CANCELMODE:
             Close();
             return 0;
         case WM_CAPTURECHANGED:
