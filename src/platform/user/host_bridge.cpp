@@ -130,6 +130,16 @@ void SendToTopLevels(Session& session, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// The host names the window it delivers to; while a button is held that is the pressed window
+// even when the pointer has left it, so look where the pointer really is.
+HWND WindowUnderCursor(const Session& session, const Window& topLevel) {
+    const POINT cursor = session.input.cursor;
+    if (Contains(ContentRect(session, topLevel), cursor)) {
+        return HitTestTopLevel(session, topLevel, cursor);
+    }
+    return WindowFromPoint(cursor);
+}
+
 HWND KeyboardTarget(const Session& session) {
     if (session.Get(session.input.focus) != nullptr) {
         return session.input.focus;
@@ -163,7 +173,7 @@ void HostBridge::OnMouse(host::WindowId native, const host::MouseEvent& event) {
     UpdateMouseButtons(event);
 
     const bool left = event.action == host::MouseAction::Leave;
-    const HWND under = left ? HWND{} : HitTestTopLevel(session_, *topLevel, session_.input.cursor);
+    const HWND under = left ? HWND{} : WindowUnderCursor(session_, *topLevel);
     if (!left) {
         session_.input.mouseOver = under;
     } else if (session_.input.mouseOver && TopLevelOf(session_, *topLevel) == topLevel) {

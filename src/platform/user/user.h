@@ -14,6 +14,7 @@
 #include "platform/user/mouse_capture.h"
 #include "platform/user/mouse_tracking.h"
 #include "platform/user/painting.h"
+#include "platform/user/shell_execute.h"
 #include "platform/user/shell_notify_icon.h"
 #include "platform/user/system_metrics.h"
 #include "platform/user/timers.h"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "recording_window.h"
 
 namespace win::test {
@@ -137,6 +139,27 @@ TEST_F(InputRoutingTest, OneLeaveNoticePerRequest) {
     TrackMouseEvent(&cancel);
     desktop.Host().MoveMouse({600, 600});
     EXPECT_EQ(Moves(), (Lines{"right WM_MOUSELEAVE", "right WM_MOUSEMOVE 10,10 keys 0"}));
+}
+
+TEST_F(InputRoutingTest, LeavingWithAButtonHeldStillGivesTheNotice) {
+    desktop.Host().MoveMouse({205, 110});
+    Track(right);
+    desktop.Host().PressMouse(host::MouseButton::Left);
+    // Off every window, the button still held: no capture, so no move, but the leave comes.
+    desktop.Host().MoveMouse({600, 600});
+    desktop.Host().ReleaseMouse(host::MouseButton::Left);
+    const Lines moves = Moves();
+    EXPECT_EQ(std::count(moves.begin(), moves.end(), "right WM_MOUSELEAVE"), 1);
+    EXPECT_EQ(moves.back(), "right WM_MOUSELEAVE");
+}
+
+TEST_F(InputRoutingTest, OpeningAnAddressGoesToTheDesktop) {
+    EXPECT_GT(ShellExecute(form, "open", "http://127.0.0.1/notice.html", "", "", SW_SHOWNORMAL),
+              32);
+    EXPECT_EQ(desktop.Host().OpenedUrls().back(), "http://127.0.0.1/notice.html");
+    EXPECT_EQ(ShellExecute(form, "print", "file.txt", "", "", SW_SHOWNORMAL), SE_ERR_NOASSOC);
+    desktop.Host().SetServicesSucceed(false);
+    EXPECT_LE(ShellExecute(form, "", "http://127.0.0.1/", "", "", SW_SHOWNORMAL), 32);
 }
 
 TEST_F(InputRoutingTest, KeysGoToTheFocusAndAltMakesThemSystemKeys) {
