@@ -2,6 +2,7 @@
 
 #include "platform/gdi/win_types.h"
 #include "platform/user/user_types.h"
+#include "platform/user/window_messages.h"
 
 namespace win {
 
@@ -29,8 +30,6 @@ inline constexpr LRESULT CB_ERR = -1;
 inline constexpr WORD CBN_SELCHANGE = 1;
 inline constexpr WORD CBN_DROPDOWN = 7;
 inline constexpr WORD CBN_CLOSEUP = 8;
-
-inline constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
 
 // The open list shows at most this many rows and scrolls through the rest.
 inline constexpr int kComboVisibleRows = 8;

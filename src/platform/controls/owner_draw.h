@@ -3,10 +3,9 @@
 #include "platform/gdi/gdi_handle.h"
 #include "platform/gdi/win_types.h"
 #include "platform/user/user_types.h"
+#include "platform/user/window_messages.h"
 
 namespace win {
-
-inline constexpr UINT WM_DRAWITEM = 0x002B;
 
 inline constexpr UINT ODT_BUTTON = 4;
 inline constexpr UINT ODA_DRAWENTIRE = 0x0001;
