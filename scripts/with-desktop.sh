@@ -30,13 +30,14 @@ trap 'exit 130' INT TERM HUP
 wait_for() {
     local what=$1
     shift
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         if "$@" >/dev/null 2>&1; then
             return 0
         fi
         sleep 0.05
     done
     echo "with-desktop: $what did not come up" >&2
+    cat "$workdir"/*.log >&2 2>/dev/null
     exit 1
 }
 

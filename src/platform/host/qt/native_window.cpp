@@ -84,6 +84,7 @@ void NativeWindow::paintEvent(QPaintEvent* event) {
     }
     const QRect covered = area.intersected(presented_.rect());
     painter.drawImage(covered, presented_, covered);
+    ++paintedFrames_;
     const QRegion uncovered = QRegion(area).subtracted(covered);
     for (const QRect& rect : uncovered) {
         painter.fillRect(rect, Qt::black);
@@ -124,12 +125,23 @@ void NativeWindow::SetTopmost(bool topmost) {
         return;
     }
     spec_.topmost = topmost;
-    const bool wasVisible = isVisible();
-    // Changing the flags of a shown widget hides it (and may recreate the native window).
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    setGeometry(ToQRect(spec_.content));
-    if (wasVisible) {
-        ShowWindow(false);
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
+    QWindow* window = windowHandle();
+    if (window == nullptr) {
+        setWindowFlags(flags);
+        return;
+    }
+    // setWindowFlags would recreate and unmap a shown window; the native window takes the flag
+    // as it is, and a mapped one is moved by the window manager on request.
+    overrideWindowFlags(flags);
+    window->setFlags(flags);
+    if (isVisible()) {
+        SetNetWmState(*window, "_NET_WM_STATE_ABOVE", topmost);
+        SetNetWmState(*window, "_NET_WM_STATE_STAYS_ON_TOP", topmost);
+    }
+    if (spec_.decorated) {
+        // Qt writes its own Motif hints along with the flags.
+        SetCloseBoxOnly(*window);
     }
 }
 
@@ -145,6 +157,9 @@ void NativeWindow::ApplyDesktopStates() {
     if (QWindow* window = windowHandle()) {
         const bool skip = spec_.skipTaskbar || spec_.kind == WindowKind::Popup;
         SetNetWmState(*window, "_NET_WM_STATE_SKIP_TASKBAR", skip);
+        if (spec_.decorated) {
+            SetCloseBoxOnly(*window);
+        }
     }
 }
 

@@ -39,6 +39,8 @@ public:
     void HideWindow();
     void GrabInput();
     void ReleaseInput();
+    // How many times presented pixels were painted to the screen.
+    std::uint64_t PaintedFrames() const { return paintedFrames_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +75,7 @@ private:
     QImage presented_;
     bool active_ = false;
     bool grabbing_ = false;
+    std::uint64_t paintedFrames_ = 0;
 };
 
 }  // namespace win::host::desktop

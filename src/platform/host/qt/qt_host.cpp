@@ -31,7 +31,7 @@ namespace win::host {
 namespace {
 
 // Until a decorated window of ours has been framed, the frame of openbox's default theme.
-constexpr Margins kAssumedDecoration{1, 23, 1, 5};
+constexpr Margins kAssumedDecoration{1, 20, 1, 1};
 
 std::unique_ptr<QApplication> ApplicationFor(int& argc, char** argv) {
     if (QCoreApplication::instance() != nullptr) {
@@ -109,6 +109,11 @@ std::uint64_t QtHost::NativeWindowHandle(WindowId window) const {
 
 std::optional<Rect> QtHost::TrayIconRect() const {
     return state_->tray.Geometry();
+}
+
+std::uint64_t QtHost::PaintedFrames(WindowId window) const {
+    desktop::NativeWindow* found = state_->Find(window);
+    return found == nullptr ? 0 : found->PaintedFrames();
 }
 
 void QtHost::SetEventSink(EventSink* sink) {

@@ -24,6 +24,8 @@ public:
     std::uint64_t NativeWindowHandle(WindowId window) const;
     // Where the tray icon is on the screen, once a notification area shows it.
     std::optional<Rect> TrayIconRect() const;
+    // How many times a window's presented pixels reached the screen.
+    std::uint64_t PaintedFrames(WindowId window) const;
 
     // ---- Host
     void SetEventSink(EventSink* sink) override;

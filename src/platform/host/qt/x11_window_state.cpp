@@ -17,6 +17,15 @@ constexpr std::uint32_t kNetWmStateRemove = 0;
 constexpr std::uint32_t kNetWmStateAdd = 1;
 constexpr std::uint32_t kSourceApplication = 1;
 
+// The Motif window-manager hints: which fields count, the functions and the decorations.
+constexpr std::uint32_t kMwmHintsFunctions = 1;
+constexpr std::uint32_t kMwmHintsDecorations = 2;
+constexpr std::uint32_t kMwmFunctionMove = 4;
+constexpr std::uint32_t kMwmFunctionClose = 32;
+constexpr std::uint32_t kMwmDecorBorder = 2;
+constexpr std::uint32_t kMwmDecorTitle = 8;
+constexpr std::uint32_t kMwmDecorMenu = 16;
+
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
 };
@@ -71,15 +80,37 @@ void AskWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_ato
                    reinterpret_cast<const char*>(&message));
 }
 
-}  // namespace
-
-bool SetNetWmState(QWindow& window, std::string_view stateAtom, bool on) {
+xcb_connection_t* X11Connection() {
     auto* x11 = qGuiApp == nullptr ? nullptr
                                    : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    return x11 == nullptr ? nullptr : x11->connection();
+}
+
+}  // namespace
+
+bool SetCloseBoxOnly(QWindow& window) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
+    const xcb_atom_t hints = InternAtom(connection, "_MOTIF_WM_HINTS");
+    if (hints == XCB_ATOM_NONE) {
+        return false;
+    }
+    const std::uint32_t value[5] = {kMwmHintsFunctions | kMwmHintsDecorations,
+                                    kMwmFunctionMove | kMwmFunctionClose,
+                                    kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMenu, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+                        static_cast<xcb_window_t>(window.winId()), hints, hints, 32, 5, value);
+    xcb_flush(connection);
+    return true;
+}
+
+bool SetNetWmState(QWindow& window, std::string_view stateAtom, bool on) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
+        return false;
+    }
     const auto handle = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t netWmState = InternAtom(connection, "_NET_WM_STATE");
     const xcb_atom_t state = InternAtom(connection, stateAtom);

@@ -10,4 +10,8 @@ namespace win::host::desktop {
 // is mapped. Does nothing off X11; returns whether it was done.
 bool SetNetWmState(QWindow& window, std::string_view stateAtom, bool on);
 
+// Asks for a title bar with a close box only (no minimise, maximise or resize), through the
+// Motif hints that window managers read when the window is mapped. Does nothing off X11.
+bool SetCloseBoxOnly(QWindow& window);
+
 }  // namespace win::host::desktop
