@@ -1,0 +1,163 @@
+#pragma once
+
+// A form: a top-level window whose controls are members of the form's class. The form object
+// lives for the whole program; its window and its controls' windows exist only while it is
+// loaded. Each load applies the design afresh (Design), creates the windows and raises Load.
+//
+//     class frmAbout : public Form {
+//         Label lblTitle{*this, "lblTitle"};
+//         void Design() override { Caption("..."); lblTitle.Move(...); }
+//     };
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/forms/container.h"
+#include "platform/forms/std_picture.h"
+#include "platform/gdi/sys_color.h"
+#include "platform/user/user_types.h"
+
+namespace win::forms {
+
+class CommandButton;
+class Control;
+class Menu;
+
+enum class FormBorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+enum class StartUpPosition { Manual = 0, CenterOwner = 1, CenterScreen = 2, WindowsDefault = 3 };
+
+// System colours as colour values: the top bit set, the index in the low byte.
+inline constexpr OLE_COLOR vbButtonFace = 0x8000000F;
+inline constexpr OLE_COLOR vbButtonText = 0x80000012;
+inline constexpr OLE_COLOR vbWindowBackground = 0x80000005;
+inline constexpr OLE_COLOR vbWindowText = 0x80000008;
+inline constexpr OLE_COLOR vbInfoBackground = 0x80000018;
+
+// The colour to draw with: a system-colour reference becomes its current RGB value.
+COLORREF TranslateColor(OLE_COLOR colour);
+
+class Form : public Container {
+public:
+    explicit Form(std::string name);
+    ~Form() override;
+
+    const std::string& Name() const { return name_; }
+
+    // ---- lifetime
+    enum class State { Unloaded, Loading, Loaded };
+    State LoadState() const { return state_; }
+    bool IsLoaded() const { return state_ != State::Unloaded; }
+    // Loads the form, hidden, unless it is loaded.
+    void Load();
+    // Loads it if need be, then makes it visible and active: modeless, without an owner.
+    void Show();
+    void Hide();
+    // Raises Unload, then destroys the window and its controls; the form object stays.
+    void Unload();
+    bool Visible() const;
+
+    // ---- properties (design values are set in Design and come back at every load)
+    std::string Caption() const;
+    void SetCaption(std::string caption);
+    FormBorderStyle BorderStyle() const { return props_.borderStyle; }
+    void SetBorderStyle(FormBorderStyle style) { props_.borderStyle = style; }
+    bool ControlBox() const { return props_.controlBox; }
+    void SetControlBox(bool box) { props_.controlBox = box; }
+    bool MinButton() const { return props_.minButton; }
+    void SetMinButton(bool button) { props_.minButton = button; }
+    bool MaxButton() const { return props_.maxButton; }
+    void SetMaxButton(bool button) { props_.maxButton = button; }
+    bool ShowInTaskbar() const { return props_.showInTaskbar; }
+    void SetShowInTaskbar(bool show) { props_.showInTaskbar = show; }
+    StartUpPosition StartUp() const { return props_.startUp; }
+    void SetStartUpPosition(StartUpPosition position) { props_.startUp = position; }
+
+    // Client area in twips.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    void SetClientSize(int widthTwips, int heightTwips);
+    // The window's outer rectangle in twips, screen coordinates.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top);
+
+    OLE_COLOR BackColor() const;
+    void SetBackColor(OLE_COLOR colour);
+    // Drawn at the client area's top-left corner at its own size, under the labels.
+    const PictureRef& Picture() const;
+    void SetPicture(PictureRef picture);
+    const PictureRef& Icon() const { return props_.icon; }
+    void SetIcon(PictureRef icon) { props_.icon = std::move(icon); }
+
+    // Enter and Escape press these while the form has the focus.
+    void SetDefaultButton(CommandButton* button) { props_.defaultButton = button; }
+    void SetCancelButton(CommandButton* button) { props_.cancelButton = button; }
+
+    // Loads the form if need be.
+    HWND hWnd();
+    HWND ContainerHwnd() const override { return hwnd_; }
+    Form& OwnerForm() override { return *this; }
+
+    // Opens the menu's items as a popup at the cursor; returns when it closes.
+    void PopupMenu(Menu& menu);
+
+    // Every control on the form, those inside frames included, in declaration order.
+    std::vector<Control*> AllControls() const;
+
+    // ---- focus
+    // The next (or previous) control in tab order after the focused one.
+    void MoveFocus(bool backwards);
+
+    // Gone without a word: the program ends.
+    void DiscardWindow();
+
+protected:
+    // Sets the design-time properties of the form and its controls.
+    virtual void Design() {}
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+private:
+    friend class Control;
+    friend struct FormWindowAccess;
+
+    struct Properties {
+        std::string caption;
+        FormBorderStyle borderStyle = FormBorderStyle::Sizable;
+        bool controlBox = true;
+        bool minButton = true;
+        bool maxButton = true;
+        bool showInTaskbar = true;
+        StartUpPosition startUp = StartUpPosition::WindowsDefault;
+        int clientWidth = 4800;
+        int clientHeight = 3600;
+        int left = 0;
+        int top = 0;
+        bool positioned = false;
+        OLE_COLOR backColor = vbButtonFace;
+        PictureRef picture;
+        PictureRef icon;
+        CommandButton* defaultButton = nullptr;
+        CommandButton* cancelButton = nullptr;
+    };
+
+    void EnsureLoaded();
+    void CreateFormWindow();
+    void PlaceWindow();
+    void AssignIdsAndCreate(Container& container, HWND parent, int& nextId);
+    void ReleaseControls();
+    Control* ControlById(int id) const;
+
+    LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    std::string name_;
+    State state_ = State::Unloaded;
+    Properties props_;
+    HWND hwnd_;
+};
+
+}  // namespace win::forms

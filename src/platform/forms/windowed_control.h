@@ -1,0 +1,52 @@
+#pragma once
+
+// The common part of the controls that wrap a standard window class: the window is made when
+// the form loads, placed and shown from the control's properties, and forgotten when the form's
+// window goes (its children go with it).
+
+#include <string>
+#include <string_view>
+
+#include "platform/forms/control.h"
+#include "platform/forms/gdi_object.h"
+#include "platform/forms/std_font.h"
+
+namespace win::forms {
+
+class WindowedControl : public Control {
+public:
+    using Control::Control;
+
+    HWND hWnd() const override;
+    // Gives the control the keyboard focus.
+    void SetFocus();
+
+    const FontRef& Font() const;
+    void SetFont(FontRef font);
+
+protected:
+    bool IsWindowless() const override { return false; }
+    bool HitTest(POINT) const override { return false; }
+    bool CanTakeFocus() const override;
+    void CreateControlWindow(HWND parent, int id) override;
+    void ReleaseControlWindow() override;
+    void ResetFont();
+
+    virtual std::string_view ClassName() const = 0;
+    virtual DWORD Style() const = 0;
+    virtual DWORD ExStyle() const { return 0; }
+    virtual std::string InitialText() const { return {}; }
+    // The window exists: push the rest of the properties into it.
+    virtual void WindowCreated() {}
+
+    HWND window_;
+
+private:
+    void ApplyFont();
+
+    FontRef font_;
+    FontSubscription fontSubscription_;
+    GdiObject<HFONT> fontHandle_;
+};
+
+}  // namespace win::forms
