@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 
 #include "platform/controls/control_classes.h"
@@ -9,6 +10,7 @@
 #include "platform/controls/edit_text.h"
 #include "platform/gdi/draw_text.h"
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/text/text_engine.h"
 #include "platform/gdi/text/utf8.h"
 #include "platform/host/host.h"
 #include "platform/user/user.h"
@@ -23,6 +25,9 @@ constexpr int kMargin = 1;
 struct EditState {
     EditText text;
     HFONT font;
+    // The widths of the current text, kept until the text, the font or the text engine changes.
+    std::optional<LineMeasure> measure;
+    std::uint64_t measuredWithEngine = 0;
     int scroll = 0;
     bool focused = false;
     bool caretShown = false;
@@ -32,6 +37,15 @@ struct EditState {
 ControlStateTable<EditState>& Edits() {
     static ControlStateTable<EditState> table;
     return table;
+}
+
+const LineMeasure& MeasureOf(EditState& state) {
+    const std::uint64_t engine = text::TextEngineGeneration();
+    if (!state.measure || state.measuredWithEngine != engine) {
+        state.measure.emplace(FontOrDefault(state.font), state.text.Characters());
+        state.measuredWithEngine = engine;
+    }
+    return *state.measure;
 }
 
 bool IsReadOnly(HWND edit) {
@@ -52,31 +66,8 @@ int VisibleWidth(HWND edit) {
     return client.right - client.left - 2 * kMargin;
 }
 
-// A DC with the edit's font, for measuring outside WM_PAINT.
-class MeasuringDC {
-public:
-    MeasuringDC(HWND edit, HFONT font) : edit_(edit), dc_(GetDC(edit)) {
-        previous_ = SelectObject(dc_, FontOrDefault(font));
-    }
-    ~MeasuringDC() {
-        if (previous_) {
-            SelectObject(dc_, previous_);
-        }
-        ReleaseDC(edit_, dc_);
-    }
-    MeasuringDC(const MeasuringDC&) = delete;
-    MeasuringDC& operator=(const MeasuringDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND edit_;
-    HDC dc_;
-    HFONT previous_;
-};
-
 void ShowCaretPosition(HWND edit, EditState& state) {
-    MeasuringDC dc(edit, state.font);
-    const LineMeasure measure(dc.Get(), state.text.Characters());
+    const LineMeasure& measure = MeasureOf(state);
     state.scroll =
         ScrollToShow(measure.OffsetOf(state.text.Caret()), state.scroll, VisibleWidth(edit));
 }
@@ -92,6 +83,9 @@ void Refresh(HWND edit, EditState& state) {
 }
 
 void AfterEdit(HWND edit, EditState& state, bool changed) {
+    if (changed) {
+        state.measure.reset();
+    }
     Refresh(edit, state);
     if (changed) {
         NotifyParent(edit, EN_CHANGE);
@@ -188,9 +182,8 @@ bool OnKeyDown(HWND edit, EditState& state, WPARAM key) {
     return true;
 }
 
-std::size_t PositionAtPoint(HWND edit, const EditState& state, LPARAM lParam) {
-    MeasuringDC dc(edit, state.font);
-    const LineMeasure measure(dc.Get(), state.text.Characters());
+std::size_t PositionAtPoint(EditState& state, LPARAM lParam) {
+    const LineMeasure& measure = MeasureOf(state);
     return measure.PositionAt(PointFromLParam(lParam).x - kMargin + state.scroll);
 }
 
@@ -198,7 +191,7 @@ void OnMouseDown(HWND edit, EditState& state, LPARAM lParam) {
     SetFocus(edit);
     SetCapture(edit);
     state.mouseSelecting = true;
-    state.text.MoveCaretTo(PositionAtPoint(edit, state, lParam), IsShiftDown());
+    state.text.MoveCaretTo(PositionAtPoint(state, lParam), IsShiftDown());
     Refresh(edit, state);
 }
 
@@ -207,7 +200,7 @@ void OnMouseMove(HWND edit, EditState& state, LPARAM lParam) {
         return;
     }
     const std::size_t before = state.text.Caret();
-    state.text.MoveCaretTo(PositionAtPoint(edit, state, lParam), true);
+    state.text.MoveCaretTo(PositionAtPoint(state, lParam), true);
     if (state.text.Caret() != before) {
         Refresh(edit, state);
     }
@@ -236,9 +229,17 @@ void SetFocused(HWND edit, EditState& state, bool focused) {
     NotifyParent(edit, focused ? EN_SETFOCUS : EN_KILLFOCUS);
 }
 
+// The characters that can show at the current scroll; a long line is never drawn whole.
+struct VisibleSpan {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
 // One run of the line: the text from `first` to `last` at its offset, in the DC's colours.
-void DrawRun(HDC dc, const LineMeasure& measure, const EditText& text, std::size_t first,
-             std::size_t last, int originX, int top, int bottom) {
+void DrawRun(HDC dc, const LineMeasure& measure, const EditText& text, const VisibleSpan& visible,
+             std::size_t first, std::size_t last, int originX, int top, int bottom) {
+    first = std::max(first, visible.first);
+    last = std::min(last, visible.last);
     if (first >= last) {
         return;
     }
@@ -248,7 +249,7 @@ void DrawRun(HDC dc, const LineMeasure& measure, const EditText& text, std::size
     DrawText(dc, run, -1, &box, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP);
 }
 
-void PaintContent(HWND edit, const EditState& state, HDC dc) {
+void PaintContent(HWND edit, EditState& state, HDC dc) {
     RECT client;
     GetClientRect(edit, &client);
     const bool plain = IsReadOnly(edit) || !IsWindowEnabled(edit);
@@ -266,8 +267,11 @@ void PaintContent(HWND edit, const EditState& state, HDC dc) {
     const int top = kMargin;
     const int bottom = top + metrics.tmHeight;
     const int originX = kMargin - state.scroll;
-    const LineMeasure measure(dc, state.text.Characters());
+    const LineMeasure& measure = MeasureOf(state);
     const EditText& text = state.text;
+    const VisibleSpan visible{
+        measure.PositionBefore(state.scroll),
+        std::min(text.Length(), measure.PositionBefore(state.scroll + client.right) + 1)};
     const bool showSelection =
         text.HasSelection() &&
         (state.focused || (GetWindowLongPtr(edit, GWL_STYLE) & ES_NOHIDESEL) != 0);
@@ -275,16 +279,17 @@ void PaintContent(HWND edit, const EditState& state, HDC dc) {
     IntersectClipRect(dc, kMargin, 0, client.right - kMargin, client.bottom);
     SetBkMode(dc, TRANSPARENT);
     if (!showSelection) {
-        DrawRun(dc, measure, text, 0, text.Length(), originX, top, bottom);
+        DrawRun(dc, measure, text, visible, 0, text.Length(), originX, top, bottom);
     } else {
-        DrawRun(dc, measure, text, 0, text.SelectionStart(), originX, top, bottom);
-        DrawRun(dc, measure, text, text.SelectionEnd(), text.Length(), originX, top, bottom);
+        DrawRun(dc, measure, text, visible, 0, text.SelectionStart(), originX, top, bottom);
+        DrawRun(dc, measure, text, visible, text.SelectionEnd(), text.Length(), originX, top,
+                bottom);
         RECT highlight{originX + measure.OffsetOf(text.SelectionStart()), top,
                        originX + measure.OffsetOf(text.SelectionEnd()), bottom};
         FillRect(dc, &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
         const COLORREF normalText = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        DrawRun(dc, measure, text, text.SelectionStart(), text.SelectionEnd(), originX, top,
-                bottom);
+        DrawRun(dc, measure, text, visible, text.SelectionStart(), text.SelectionEnd(), originX,
+                top, bottom);
         SetTextColor(dc, normalText);
     }
     if (state.caretShown) {
@@ -296,7 +301,7 @@ void PaintContent(HWND edit, const EditState& state, HDC dc) {
     }
 }
 
-void OnPaint(HWND edit, const EditState& state) {
+void OnPaint(HWND edit, EditState& state) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(edit, &paint);
     if (dc) {
@@ -423,6 +428,7 @@ std::optional<LRESULT> HandleMessage(HWND edit, EditState& state, UINT message, 
             const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
             if (create != nullptr && create->lpszName != nullptr) {
                 state.text.SetText(create->lpszName);
+                state.measure.reset();
             }
             return 0;
         }
@@ -433,6 +439,7 @@ std::optional<LRESULT> HandleMessage(HWND edit, EditState& state, UINT message, 
             return 1;
         case WM_SETFONT:
             state.font = HFONT::FromValue(wParam);
+            state.measure.reset();
             if (LOWORD(static_cast<WPARAM>(lParam)) != 0) {
                 InvalidateRect(edit, nullptr, false);
             }

@@ -15,7 +15,7 @@ inline constexpr char kPictureBoxClassName[] = "PictureBox";
 
 // lResult: the surface's memory DC (owned by the picture box; never delete or release it).
 inline constexpr UINT PBM_GETSURFACEDC = WM_USER + 0x0101;
-// wParam: the background COLORREF. The surface is cleared to it.
+// wParam: the background COLORREF, or a system colour as 0x800000nn. The surface is cleared to it.
 inline constexpr UINT PBM_SETBKCOLOR = WM_USER + 0x0102;
 inline constexpr UINT PBM_GETBKCOLOR = WM_USER + 0x0103;
 // Clears the surface to the background colour.

@@ -32,6 +32,13 @@ void Clear(PictureBoxState& state) {
     Fill(state.surface, {0, 0, state.size.cx, state.size.cy}, state.background);
 }
 
+// A system-colour reference (top bit set) becomes that colour; a bad value keeps its RGB part.
+COLORREF BackgroundFrom(OLE_COLOR value) {
+    COLORREF colour = value & 0x00FFFFFF;
+    OleTranslateColor(value, nullptr, &colour);
+    return colour;
+}
+
 SIZE ClientSize(HWND picture) {
     RECT client;
     GetClientRect(picture, &client);
@@ -106,7 +113,7 @@ LRESULT HandleMessage(HWND picture, PictureBoxState& state, UINT message, WPARAM
         case PBM_GETSURFACEDC:
             return static_cast<LRESULT>(state.surface.Value());
         case PBM_SETBKCOLOR:
-            state.background = static_cast<COLORREF>(wParam) & 0x00FFFFFF;
+            state.background = BackgroundFrom(static_cast<OLE_COLOR>(wParam));
             Clear(state);
             InvalidateRect(picture, nullptr, false);
             return 0;

@@ -61,6 +61,9 @@ TEST_F(ContainersTest, PictureBoxKeepsWhatWasDrawnOnItsSurface) {
     SendMessage(picture, PBM_SETBKCOLOR, RGB(0, 0, 255), 0);
     desktop.Pump();
     EXPECT_EQ(PixelOf(picture, 15, 11), 0x0000FFu);
+    SendMessage(picture, PBM_SETBKCOLOR, 0x80000000u | COLOR_HIGHLIGHT, 0);
+    desktop.Pump();
+    EXPECT_EQ(PixelOf(picture, 15, 11), SysPixel(COLOR_HIGHLIGHT));
     EXPECT_EQ(GetPictureBoxSurface(form), HDC());
     DestroyWindow(picture);
     desktop.Pump();
