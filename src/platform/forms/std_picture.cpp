@@ -46,8 +46,8 @@ std::shared_ptr<StdPicture> StdPicture::FromImage(const png::PngImage& image, Pi
         }
         bitmap.Reset(CreatePictureBitmap(image.width, image.height, 32, Premultiplied(pixels)));
     } else {
-        bitmap.Reset(CreatePictureBitmap(image.width, image.height,
-                                         static_cast<UINT>(image.bitsPerPixel), image.pixels));
+        // A bitmap is drawn opaque: its alpha, if any, is not part of what it shows.
+        bitmap.Reset(CreatePictureBitmap(image.width, image.height, 24, image.pixels));
     }
     if (!bitmap) {
         return nullptr;

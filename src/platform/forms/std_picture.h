@@ -1,6 +1,6 @@
 #pragma once
 
-// Picture objects: a bitmap (24 or 32 bits) or an icon (32 bits with alpha), shared by reference
+// Picture objects: a bitmap (drawn opaque) or an icon (blended by its alpha), shared by reference
 // between the controls that show them. Sizes are kept in pixels and reported in HIMETRIC
 // (1/100 mm) as well, at 96 dots per inch.
 
