@@ -180,6 +180,9 @@ void HostBridge::OnMouse(host::WindowId native, const host::MouseEvent& event) {
         session_.input.mouseOver = nullptr;
     }
     PostLeaveNotices(session_, left ? HWND{} : under);
+    if (left || event.action == host::MouseAction::Move) {
+        RestartHoverWaits(session_, left ? HWND{} : under);
+    }
     if (left || event.action == host::MouseAction::Enter) {
         return;
     }

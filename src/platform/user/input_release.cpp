@@ -24,6 +24,8 @@ void ForgetInputOf(Session& session, Window& window) {
         DeactivateActive(session, nullptr);
     }
     std::erase_if(session.input.leaveTracked, inTree);
+    std::erase_if(session.input.hoverTracked,
+                  [&](const InputState::HoverRequest& hover) { return inTree(hover.window); });
     if (inTree(session.input.mouseOver)) {
         session.input.mouseOver = nullptr;
     }

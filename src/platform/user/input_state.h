@@ -17,6 +17,13 @@ struct InputState {
     HWND mouseOver;
     // Windows with a pending TME_LEAVE request; each gets one WM_MOUSELEAVE.
     std::vector<HWND> leaveTracked;
+    // Windows with a pending TME_HOVER request: WM_MOUSEHOVER once the cursor rests on them.
+    struct HoverRequest {
+        HWND window;
+        DWORD hoverTime = 0;
+        std::int64_t due = 0;
+    };
+    std::vector<HoverRequest> hoverTracked;
     // GetKeyState bytes: 0x80 down, 0x01 toggled.
     std::array<std::uint8_t, 256> keys{};
     POINT cursor;

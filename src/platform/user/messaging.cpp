@@ -50,6 +50,7 @@ MSG Generated(const user::Session& session, HWND window, UINT message, WPARAM wP
 // One look at everything a message can come from, in Windows' order of precedence.
 bool RetrieveOne(user::Session& session, MSG* msg, HWND filter, UINT min, UINT max, bool remove) {
     user::PumpHost(session);
+    user::PostDueHoverNotices(session);
     if (TakeFrom(session.posted, msg, filter, min, max, remove)) {
         session.messageTime = static_cast<LONG>(msg->time);
         return true;

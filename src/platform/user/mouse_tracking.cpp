@@ -29,7 +29,62 @@ void PostLeaveNotices(Session& session, HWND under) {
     }
 }
 
+void RestartHoverWaits(Session& session, HWND under) {
+    const std::int64_t now = session.Host().NowMilliseconds();
+    auto& hovers = session.input.hoverTracked;
+    std::erase_if(hovers,
+                  [&](const InputState::HoverRequest& hover) { return hover.window != under; });
+    for (InputState::HoverRequest& hover : hovers) {
+        hover.due = now + hover.hoverTime;
+    }
+    session.UpdateWakeUp();
+}
+
+void PostDueHoverNotices(Session& session) {
+    auto& hovers = session.input.hoverTracked;
+    if (hovers.empty()) {
+        return;
+    }
+    const std::int64_t now = session.Host().NowMilliseconds();
+    std::vector<HWND> due;
+    std::erase_if(hovers, [&](const InputState::HoverRequest& hover) {
+        if (hover.due > now) {
+            return false;
+        }
+        due.push_back(hover.window);
+        return true;
+    });
+    for (HWND window : due) {
+        POINT client = session.input.cursor;
+        if (session.Get(window) != nullptr && ScreenToClient(window, &client)) {
+            PostInput(session, window, WM_MOUSEHOVER, 0, MAKELPARAM(client.x, client.y));
+        }
+    }
+    if (!due.empty()) {
+        session.UpdateWakeUp();
+    }
+}
+
 }  // namespace user
+
+namespace {
+
+// What the desktop takes for a pause of the mouse, when asked for the default.
+constexpr DWORD kDefaultHoverTime = 400;
+
+void TrackHover(user::Session& session, HWND window, DWORD flags, DWORD hoverTime) {
+    auto& hovers = session.input.hoverTracked;
+    std::erase_if(hovers, [&](const user::InputState::HoverRequest& hover) {
+        return hover.window == window;
+    });
+    if (!(flags & TME_CANCEL) && WindowFromPoint(session.input.cursor) == window) {
+        const DWORD time = hoverTime == HOVER_DEFAULT ? kDefaultHoverTime : hoverTime;
+        hovers.push_back({window, time, session.Host().NowMilliseconds() + time});
+    }
+    session.UpdateWakeUp();
+}
+
+}  // namespace
 
 bool TrackMouseEvent(TRACKMOUSEEVENT* lpEventTrack) {
     user::Session* session = user::Current();
@@ -39,8 +94,11 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* lpEventTrack) {
     }
     const DWORD flags = lpEventTrack->dwFlags;
     const HWND window = lpEventTrack->hwndTrack;
-    if ((flags & (TME_HOVER | TME_QUERY | TME_NONCLIENT)) || session->Get(window) == nullptr) {
+    if ((flags & (TME_QUERY | TME_NONCLIENT)) || session->Get(window) == nullptr) {
         return false;
+    }
+    if (flags & TME_HOVER) {
+        TrackHover(*session, window, flags, lpEventTrack->dwHoverTime);
     }
     if (!(flags & TME_LEAVE)) {
         return true;

@@ -19,8 +19,10 @@ struct TRACKMOUSEEVENT {
 };
 
 // TME_LEAVE: one WM_MOUSELEAVE when the cursor is next found off the window (at once when it is
-// off already); asking again before that changes nothing. TME_CANCEL withdraws the request.
-// Hover tracking and TME_QUERY are not supported: false, nothing done.
+// off already); asking again before that changes nothing. TME_HOVER: one WM_MOUSEHOVER when the
+// cursor has stayed on the window, without moving, for dwHoverTime milliseconds (HOVER_DEFAULT:
+// 400); leaving the window ends the request. TME_CANCEL withdraws either. TME_QUERY and
+// TME_NONCLIENT are not supported: false, nothing done.
 bool TrackMouseEvent(TRACKMOUSEEVENT* lpEventTrack);
 // The common-controls name of the same.
 bool _TrackMouseEvent(TRACKMOUSEEVENT* lpEventTrack);

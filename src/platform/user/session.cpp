@@ -1,5 +1,7 @@
 #include "platform/user/session.h"
 
+#include <algorithm>
+
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/user/host_bridge.h"
@@ -71,7 +73,11 @@ HWND Session::FindByNative(host::WindowId native) const {
 }
 
 void Session::UpdateWakeUp() {
-    host_.SetWakeUp(timers.NextDue());
+    std::optional<std::int64_t> next = timers.NextDue();
+    for (const InputState::HoverRequest& hover : input.hoverTracked) {
+        next = next ? std::min(*next, hover.due) : hover.due;
+    }
+    host_.SetWakeUp(next);
 }
 
 Session* Current() {

@@ -32,6 +32,10 @@ void ForgetInputOf(Session& session, Window& window);
 void MoveFocus(Session& session, HWND to);
 // WM_MOUSELEAVE to every window with a leave request that the cursor is no longer over.
 void PostLeaveNotices(Session& session, HWND under);
+// A move restarts the hover wait of the window under the cursor and ends the others'.
+void RestartHoverWaits(Session& session, HWND under);
+// WM_MOUSEHOVER to every window the cursor has rested on for its hover time.
+void PostDueHoverNotices(Session& session);
 void PostTrayNotification(Session& session, UINT mouseMessage);
 
 // Messages: posting from within the manager, with the time and cursor position of now.

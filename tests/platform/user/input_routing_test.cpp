@@ -141,6 +141,40 @@ TEST_F(InputRoutingTest, OneLeaveNoticePerRequest) {
     EXPECT_EQ(Moves(), (Lines{"right WM_MOUSELEAVE", "right WM_MOUSEMOVE 10,10 keys 0"}));
 }
 
+TEST_F(InputRoutingTest, HoverNoticeAfterTheCursorRests) {
+    Lines hovers;
+    const auto previous = onMessage;
+    onMessage = [&](HWND window, UINT message, WPARAM wParam,
+                    LPARAM lParam) -> std::optional<LRESULT> {
+        if (message == WM_MOUSEHOVER) {
+            hovers.push_back(
+                NameOf(window) + " " + std::to_string(desktop.Host().NowMilliseconds()) + " " +
+                std::to_string(GET_X_LPARAM(lParam)) + "," + std::to_string(GET_Y_LPARAM(lParam)));
+        }
+        return previous(window, message, wParam, lParam);
+    };
+    desktop.Host().MoveMouse({210, 110});
+    TRACKMOUSEEVENT request;
+    request.dwFlags = TME_HOVER;
+    request.hwndTrack = right;
+    request.dwHoverTime = 300;
+    ASSERT_TRUE(TrackMouseEvent(&request));
+    desktop.Advance(200);
+    // Moving restarts the wait.
+    desktop.Host().MoveMouse({212, 111});
+    desktop.Advance(299);
+    EXPECT_TRUE(hovers.empty());
+    desktop.Advance(1);
+    EXPECT_EQ(hovers, (Lines{"right 500 12,11"}));
+    desktop.Advance(1000);
+    EXPECT_EQ(hovers.size(), 1u);
+    // Leaving the window ends the request.
+    ASSERT_TRUE(TrackMouseEvent(&request));
+    desktop.Host().MoveMouse({110, 110});
+    desktop.Advance(1000);
+    EXPECT_EQ(hovers.size(), 1u);
+}
+
 TEST_F(InputRoutingTest, LeavingWithAButtonHeldStillGivesTheNotice) {
     desktop.Host().MoveMouse({205, 110});
     Track(right);
