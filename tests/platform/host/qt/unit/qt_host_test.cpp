@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <csignal>
 #include <filesystem>
@@ -141,6 +143,30 @@ TEST_F(QtHostTest, SecondPressOfADoubleClickIsReportedAsTheDoubleClick) {
     EXPECT_EQ(first.screen, (Point{55, 67}));
     EXPECT_EQ(first.button, MouseButton::Left);
     EXPECT_TRUE(first.buttons.left);
+    host().DestroyNativeWindow(id);
+}
+
+TEST_F(QtHostTest, WheelAndInputMethodCommitsReachTheSink) {
+    const WindowId id = OpenWindow({0, 0, 20, 20});
+    QWidget* widget = WidgetOf(host(), id);
+    ASSERT_NE(widget, nullptr);
+    QWheelEvent wheel(QPointF(3, 4), QPointF(3, 4), QPoint(), QPoint(0, -240), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &wheel);
+    QInputMethodEvent composing(QString::fromUtf8("liu"), {});
+    QCoreApplication::sendEvent(widget, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(QString::fromUtf8("流量"));
+    QCoreApplication::sendEvent(widget, &committed);
+    host().ProcessPendingEvents();
+
+    const auto wheels = sink().MouseOf(MouseAction::Wheel);
+    ASSERT_EQ(wheels.size(), 1u);
+    EXPECT_EQ(wheels[0].wheelDelta, -240);
+    EXPECT_EQ(wheels[0].screen, (Point{3, 4}));
+    EXPECT_TRUE(wheels[0].modifiers.control);
+    // Only the committed text counts, not what is still being composed.
+    EXPECT_EQ(sink().texts, std::vector<std::string>{"流量"});
     host().DestroyNativeWindow(id);
 }
 
