@@ -48,8 +48,15 @@ wait_for Xvfb test -s "$workdir/display"
 export DISPLAY=":$(head -n1 "$workdir/display")"
 wait_for Xvfb xdpyinfo
 
-openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
-pids+=($!)
+# Under load openbox has been seen to miss a display that had just answered; give it a few tries.
+for attempt in 1 2 3; do
+    openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+    openbox_pid=$!
+    sleep 0.2
+    kill -0 "$openbox_pid" 2>/dev/null && break
+    echo "with-desktop: openbox ended at start (try $attempt)" >&2
+done
+pids+=("$openbox_pid")
 wait_for openbox sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 
 if [ $tray -eq 1 ]; then
