@@ -1,0 +1,76 @@
+// The console on the program's own windows: they all run on a desktop that exists only in
+// memory, the mini window counting and saving exactly as on a real one, and the console shows
+// what the statistics window shows.
+
+#include <chrono>
+#include <utility>
+
+#include "console/console_loop.h"
+#include "console/console_run.h"
+#include "console/window_figures.h"
+#include "platform/forms/application.h"
+#include "platform/host/headless/headless_host.h"
+#include "platform/user/desktop.h"
+#include "platform/user/messaging.h"
+#include "windows/frm_right.h"
+
+namespace quellan::console {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Timers come due on the window manager's own schedule; the loop looks this often.
+constexpr int kPollIntervalMs = 10;
+
+class WindowFigureSource final : public FigureSource {
+public:
+    WindowFigureSource() {
+        win::AttachHost(host_);
+        host_.SetLoopStep([] { win::ProcessPendingMessages(); });
+        std::function<void()> tick = statistics_.tmrUpdate.Tick;
+        statistics_.tmrUpdate.Tick = [this, tick] {
+            tick();
+            ticks_.push_back(FiguresOfWindow(statistics_));
+        };
+        mini_.Show();
+    }
+    ~WindowFigureSource() override {
+        win::forms::App().End();
+        host_.SetLoopStep(nullptr);
+        win::DetachHost();
+    }
+    WindowFigureSource(const WindowFigureSource&) = delete;
+    WindowFigureSource& operator=(const WindowFigureSource&) = delete;
+
+    std::vector<ConsoleFigures> RunDueWork() override {
+        // The in-memory desktop's clock follows the real one.
+        auto elapsed =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+        if (elapsed > host_.NowMilliseconds()) {
+            host_.Advance(elapsed - host_.NowMilliseconds());
+        }
+        return std::exchange(ticks_, {});
+    }
+
+    int MillisecondsUntilDue() const override { return kPollIntervalMs; }
+    ConsoleFigures CurrentFigures() override { return FiguresOfWindow(statistics_); }
+    void MoveChoice(int step) override { MoveWindowChoice(statistics_, step); }
+    std::optional<TotalsSaveError> SaveTotal() override { return mini_.SaveAccumulatedTotal(); }
+
+private:
+    win::host::HeadlessHost host_;
+    frmRight& mini_ = FrmRight();
+    frmBandwidth& statistics_ = FrmBandwidth();
+    std::vector<ConsoleFigures> ticks_;
+    Clock::time_point start_ = Clock::now();
+};
+
+}  // namespace
+
+int RunConsole(const ConsoleRunOptions& options) {
+    win::terminal::TerminationSignals signals;
+    WindowFigureSource source;
+    return RunConsoleLoop(source, options, signals);
+}
+
+}  // namespace quellan::console
