@@ -1,6 +1,7 @@
 #include "platform/forms/command_button.h"
 
 #include "platform/controls/button.h"
+#include "platform/forms/access_key.h"
 #include "platform/forms/form.h"
 #include "platform/user/user.h"
 
@@ -71,6 +72,19 @@ void CommandButton::OnCommand(WORD code) {
     if (code == BN_CLICKED) {
         RaiseEvent(Click);
     }
+}
+
+}  // namespace win::forms
+
+namespace win::forms {
+
+char CommandButton::AccessKey() const {
+    return AccessKeyOf(caption_);
+}
+
+void CommandButton::OnAccessKey() {
+    SetFocus();
+    PerformClick();
 }
 
 }  // namespace win::forms

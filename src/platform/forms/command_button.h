@@ -32,6 +32,8 @@ protected:
     DWORD Style() const override;
     std::string InitialText() const override { return caption_; }
     void OnCommand(WORD code) override;
+    char AccessKey() const override;
+    void OnAccessKey() override;
 
 private:
     std::string caption_;

@@ -14,7 +14,11 @@
 namespace win::forms {
 
 class Container;
+class Control;
 class Form;
+
+// Gives the focus to the first control declared after this one that can take it.
+void FocusAfter(const Control& control);
 
 // Runs an event handler unless it is empty or the program has ended.
 void RaiseEvent(const std::function<void()>& handler);
@@ -91,6 +95,10 @@ protected:
     // The position or visibility changed.
     virtual void OnGeometryChanged();
     virtual bool CanTakeFocus() const { return false; }
+    // The letter after "&" in its caption, upper case; 0 for none.
+    virtual char AccessKey() const { return 0; }
+    // Alt with the access key: a button clicks, a label passes the focus on.
+    virtual void OnAccessKey() {}
 
     // Loads the form unless it is loaded or loading.
     void Touch() const;

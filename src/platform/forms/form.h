@@ -107,9 +107,14 @@ public:
     // Every control on the form, those inside frames included, in declaration order.
     std::vector<Control*> AllControls() const;
 
-    // ---- focus
-    // The next (or previous) control in tab order after the focused one.
+    // ---- keyboard
+    // Gives the focus to the next (or previous) control in tab order after the focused one.
     void MoveFocus(bool backwards);
+    // The controls that take the focus, in tab order.
+    std::vector<Control*> TabOrder() const;
+    // Tab, Shift+Tab, Enter (default button), Escape (cancel button) and Alt+access key;
+    // true when the key was the form's. `from` is the control that has the focus.
+    bool HandleFormKey(int virtualKey, bool alt, Control* from);
 
     // Gone without a word: the program ends.
     void DiscardWindow();

@@ -1,5 +1,6 @@
 #include "platform/forms/label.h"
 
+#include "platform/forms/access_key.h"
 #include "platform/forms/gdi_object.h"
 #include "platform/forms/twips.h"
 #include "platform/gdi/area_fill.h"
@@ -146,6 +147,9 @@ void Label::FontChanged() {
 
 UINT Label::TextFormat() const {
     UINT format = props_.wordWrap || !props_.autoSize ? DT_WORDBREAK : DT_SINGLELINE;
+    if (!props_.useMnemonic) {
+        format |= DT_NOPREFIX;
+    }
     switch (props_.alignment) {
         case forms::Alignment::RightJustify:
             format |= DT_RIGHT;
@@ -173,6 +177,26 @@ void Label::FitToText() {
     }
     geometry_.height = PixelsToTwips(rect.bottom - rect.top);
     InvalidateArea();
+}
+
+bool Label::UseMnemonic() const {
+    Touch();
+    return props_.useMnemonic;
+}
+
+void Label::SetUseMnemonic(bool useMnemonic) {
+    Touch();
+    props_.useMnemonic = useMnemonic;
+    InvalidateArea();
+    FitToText();
+}
+
+char Label::AccessKey() const {
+    return props_.useMnemonic ? AccessKeyOf(props_.caption) : 0;
+}
+
+void Label::OnAccessKey() {
+    FocusAfter(*this);
 }
 
 void Label::PaintWindowless(HDC dc) {

@@ -37,12 +37,18 @@ public:
     const FontRef& Font() const;
     void SetFont(FontRef font);
 
+    // "&" marks an access key unless this is off.
+    bool UseMnemonic() const;
+    void SetUseMnemonic(bool useMnemonic);
+
     std::function<void()> Click;
 
 protected:
     void ResetProperties() override;
     void PaintWindowless(HDC dc) override;
     void OnWindowlessClick() override { RaiseEvent(Click); }
+    char AccessKey() const override;
+    void OnAccessKey() override;
 
 private:
     struct Properties {
@@ -54,6 +60,7 @@ private:
         OLE_COLOR foreColor = vbButtonText;
         forms::Alignment alignment = forms::Alignment::LeftJustify;
         FontRef font;
+        bool useMnemonic = true;
     };
 
     void FontChanged();

@@ -13,6 +13,11 @@ namespace win::forms {
 // nothing once the program has ended.
 void DoEvents();
 
+// Keystrokes for the focused control's form: "{TAB}", "+{TAB}" (Shift+Tab), "{ENTER}" or "~",
+// "{ESC}"; any other character is typed into the focused window. False, doing nothing, for a
+// brace name it does not know or when no form has the focus.
+bool SendKeys(std::string_view keys);
+
 // Window styles of a started program.
 inline constexpr int vbHide = 0;
 inline constexpr int vbNormalFocus = 1;

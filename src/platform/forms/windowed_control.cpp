@@ -1,8 +1,15 @@
 #include "platform/forms/windowed_control.h"
 
+#include "platform/forms/form.h"
 #include "platform/user/user.h"
 
 namespace win::forms {
+
+WindowedControl::WindowedControl(Container& container, std::string name)
+    : Control(container, std::move(name)),
+      filter_([this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+          return KeyboardFilter(window, message, wParam, lParam);
+      }) {}
 
 HWND WindowedControl::hWnd() const {
     Touch();
@@ -65,14 +72,33 @@ void WindowedControl::CreateControlWindow(HWND parent, int id) {
                              rect.right - rect.left, rect.bottom - rect.top, parent,
                              HMENU::FromValue(id));
     if (window_) {
+        classProcedure_ = WNDPROC::FromLongPtr(
+            SetWindowLongPtr(window_, GWLP_WNDPROC, filter_.Get().ToLongPtr()));
         ApplyFont();
         WindowCreated();
     }
 }
 
+// Tab, Enter, Escape and Alt+key belong to the form, not to the control that has the focus.
+LRESULT WindowedControl::KeyboardFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (PreviewMessage(message, wParam, lParam)) {
+        return 0;
+    }
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+        if (Owner().HandleFormKey(static_cast<int>(wParam), message == WM_SYSKEYDOWN, this)) {
+            return 0;
+        }
+    }
+    if (message == WM_CHAR && (wParam == '\t' || wParam == '\r' || wParam == 0x1B)) {
+        return 0;
+    }
+    return CallWindowProc(classProcedure_, window, message, wParam, lParam);
+}
+
 void WindowedControl::ReleaseControlWindow() {
     // The window goes with its form; here only our copy of its handle.
     window_ = nullptr;
+    classProcedure_ = nullptr;
     fontHandle_.Reset();
 }
 

@@ -10,12 +10,13 @@
 #include "platform/forms/control.h"
 #include "platform/forms/gdi_object.h"
 #include "platform/forms/std_font.h"
+#include "platform/user/window_procedure.h"
 
 namespace win::forms {
 
 class WindowedControl : public Control {
 public:
-    using Control::Control;
+    WindowedControl(Container& container, std::string name);
 
     HWND hWnd() const override;
     // Gives the control the keyboard focus.
@@ -39,10 +40,22 @@ protected:
     // The window exists: push the rest of the properties into it.
     virtual void WindowCreated() {}
 
+    // Messages of the control's window before its class sees them; true when handled.
+    virtual bool PreviewMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        (void)message;
+        (void)wParam;
+        (void)lParam;
+        return false;
+    }
+
     HWND window_;
 
 private:
     void ApplyFont();
+    LRESULT KeyboardFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WindowProcedure filter_;
+    WNDPROC classProcedure_;
 
     FontRef font_;
     FontSubscription fontSubscription_;
