@@ -47,9 +47,9 @@ BENCHMARK(BM_ThemedButtonPanel);
 
 void BM_PresentAndProcess(benchmark::State& state) {
     QtHost& host = Host();
-    WindowSpec spec;
-    spec.content = {0, 0, 180, 60};
-    const WindowId window = host.CreateNativeWindow(spec);
+    WindowSpec request;
+    request.content = {0, 0, 180, 60};
+    const WindowId window = host.CreateNativeWindow(request);
     host.Show(window, false);
     std::vector<std::uint32_t> pixels(180 * 60, 0x00336699);
     for (auto _ : state) {

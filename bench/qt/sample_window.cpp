@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
     host.SetEventSink(&sample);
 
     const Rect work = host.WorkArea();
-    WindowSpec spec;
-    spec.content = {work.right - kSize.width, work.bottom - kSize.height, work.right, work.bottom};
-    spec.topmost = true;
-    spec.skipTaskbar = true;
-    sample.window_ = host.CreateNativeWindow(spec);
+    WindowSpec request;
+    request.content = {work.right - kSize.width, work.bottom - kSize.height, work.right, work.bottom};
+    request.topmost = true;
+    request.skipTaskbar = true;
+    sample.window_ = host.CreateNativeWindow(request);
     int tick = 0;
     sample.Draw(tick);
     host.Show(sample.window_, false);

@@ -251,7 +251,7 @@ public:
     virtual void SetEventSink(EventSink* sink) = 0;
 
     // -- native windows
-    virtual WindowId CreateNativeWindow(const WindowSpec& spec) = 0;
+    virtual WindowId CreateNativeWindow(const WindowSpec& request) = 0;
     virtual void DestroyNativeWindow(WindowId window) = 0;
     virtual void SetContentRect(WindowId window, Rect content) = 0;
     virtual void SetTitle(WindowId window, std::string_view title) = 0;

@@ -244,20 +244,20 @@ void InvalidateParentArea(Session& session, Window& window) {
 }
 
 void CreateSurface(Session& session, Window& window) {
-    host::WindowSpec spec;
-    spec.kind = IsHostPopup(window) ? host::WindowKind::Popup : host::WindowKind::TopLevel;
-    spec.content = ToHostRect(ContentRect(session, window));
-    spec.title = window.text;
-    spec.decorated = IsHostDecorated(window);
-    spec.topmost = (window.exStyle & WS_EX_TOPMOST) != 0;
-    spec.skipTaskbar = ((window.exStyle & WS_EX_TOOLWINDOW) || window.owner) &&
+    host::WindowSpec request;
+    request.kind = IsHostPopup(window) ? host::WindowKind::Popup : host::WindowKind::TopLevel;
+    request.content = ToHostRect(ContentRect(session, window));
+    request.title = window.text;
+    request.decorated = IsHostDecorated(window);
+    request.topmost = (window.exStyle & WS_EX_TOPMOST) != 0;
+    request.skipTaskbar = ((window.exStyle & WS_EX_TOOLWINDOW) || window.owner) &&
                        !(window.exStyle & WS_EX_APPWINDOW);
     if (Window* owner = session.Get(window.owner)) {
         if (Window* ownerTop = TopLevelOf(session, *owner); ownerTop && ownerTop->surface) {
-            spec.owner = ownerTop->surface->Native();
+            request.owner = ownerTop->surface->Native();
         }
     }
-    window.surface = std::make_unique<Surface>(session.Host(), spec);
+    window.surface = std::make_unique<Surface>(session.Host(), request);
     session.MapNative(window.surface->Native(), window.handle);
 }
 

@@ -18,12 +18,12 @@ HBITMAP CreateBackingBitmap(int width, int height) {
 
 }  // namespace
 
-Surface::Surface(host::Host& host, const host::WindowSpec& spec)
+Surface::Surface(host::Host& host, const host::WindowSpec& request)
     : host_(host),
-      native_(host.CreateNativeWindow(spec)),
-      bitmap_(CreateBackingBitmap(spec.content.Width(), spec.content.Height())),
-      width_(std::max(spec.content.Width(), 0)),
-      height_(std::max(spec.content.Height(), 0)) {}
+      native_(host.CreateNativeWindow(request)),
+      bitmap_(CreateBackingBitmap(request.content.Width(), request.content.Height())),
+      width_(std::max(request.content.Width(), 0)),
+      height_(std::max(request.content.Height(), 0)) {}
 
 Surface::~Surface() {
     host_.DestroyNativeWindow(native_);

@@ -11,7 +11,7 @@ namespace win::user {
 // stays there until drawn over; only the dirty part is handed to the host.
 class Surface {
 public:
-    Surface(host::Host& host, const host::WindowSpec& spec);
+    Surface(host::Host& host, const host::WindowSpec& request);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;

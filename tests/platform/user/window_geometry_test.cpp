@@ -48,12 +48,12 @@ TEST_F(WindowGeometryTest, TopmostBandOnTheDesktop) {
     SetWindowPos(mini, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     const HWND latest = Make("latest", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
     EXPECT_TRUE(GetWindowLongPtr(mini, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(desktop.Host().FindWindow(desktop.NativeOf(mini))->spec.topmost);
+    EXPECT_TRUE(desktop.Host().FindWindow(desktop.NativeOf(mini))->request.topmost);
     EXPECT_EQ(desktop.Host().StackingOrder().back(), desktop.NativeOf(mini));
     EXPECT_EQ(GetWindow(latest, GW_HWNDFIRST), mini);
     EXPECT_EQ(GetWindow(mini, GW_HWNDNEXT), latest);
     SetWindowPos(mini, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_FALSE(desktop.Host().FindWindow(desktop.NativeOf(mini))->spec.topmost);
+    EXPECT_FALSE(desktop.Host().FindWindow(desktop.NativeOf(mini))->request.topmost);
     EXPECT_FALSE(GetWindowLongPtr(mini, GWL_EXSTYLE) & WS_EX_TOPMOST);
     (void)later;
 }
@@ -67,8 +67,8 @@ TEST_F(WindowGeometryTest, DecoratedWindowsHaveTheDesktopsFrameOutsideTheirConte
     EXPECT_EQ(client.right, 206 - margins.left - margins.right);
     EXPECT_EQ(client.bottom, 128 - margins.top - margins.bottom);
     const auto* native = desktop.Host().FindWindow(desktop.NativeOf(dialog));
-    EXPECT_TRUE(native->spec.decorated);
-    EXPECT_EQ(native->spec.content, (host::Rect{200 + margins.left, 200 + margins.top,
+    EXPECT_TRUE(native->request.decorated);
+    EXPECT_EQ(native->request.content, (host::Rect{200 + margins.left, 200 + margins.top,
                                                 406 - margins.right, 328 - margins.bottom}));
     POINT origin{0, 0};
     ClientToScreen(dialog, &origin);

@@ -218,7 +218,7 @@ void HeadlessHost::PressMouse(MouseButton button) {
         pressTarget_ = target;
     }
     const headless::HeadlessWindow* window = FindWindow(target);
-    if (grab_ == WindowId::None && window != nullptr && window->spec.kind == WindowKind::TopLevel) {
+    if (grab_ == WindowId::None && window != nullptr && window->request.kind == WindowKind::TopLevel) {
         SetActive(target);
     }
     SetButton(button, true);
@@ -350,7 +350,7 @@ std::vector<std::uint32_t> HeadlessHost::Screenshot() const {
         if (!window.visible) {
             continue;
         }
-        const Rect& content = window.spec.content;
+        const Rect& content = window.request.content;
         for (int y = std::max(content.top, 0); y < std::min(content.bottom, height); ++y) {
             for (int x = std::max(content.left, 0); x < std::min(content.right, width); ++x) {
                 if (window.ContainsScreenPoint({x, y})) {
@@ -400,17 +400,17 @@ const HeadlessHost::WebViewState* HeadlessHost::FindWebView(WebViewId view) cons
 
 // ---- native windows -------------------------------------------------------------------------
 
-WindowId HeadlessHost::CreateNativeWindow(const WindowSpec& spec) {
+WindowId HeadlessHost::CreateNativeWindow(const WindowSpec& request) {
     const WindowId id{nextWindow_++};
     headless::HeadlessWindow window;
     window.id = id;
-    window.spec = spec;
-    window.spec.content = {};
-    window.ResizeContent(spec.content);
+    window.request = request;
+    window.request.content = {};
+    window.ResizeContent(request.content);
     windows_.emplace(id, std::move(window));
     using Band = headless::WindowStack::Band;
-    stack_.Add(id, spec.kind == WindowKind::Popup ? Band::Popup
-                   : spec.topmost                 ? Band::Topmost
+    stack_.Add(id, request.kind == WindowKind::Popup ? Band::Popup
+                   : request.topmost                 ? Band::Topmost
                                                   : Band::Normal);
     return id;
 }
@@ -436,23 +436,23 @@ void HeadlessHost::SetContentRect(WindowId window, Rect content) {
 
 void HeadlessHost::SetTitle(WindowId window, std::string_view title) {
     if (headless::HeadlessWindow* found = Find(window)) {
-        found->spec.title = std::string(title);
+        found->request.title = std::string(title);
     }
 }
 
 void HeadlessHost::SetTopmost(WindowId window, bool topmost) {
     headless::HeadlessWindow* found = Find(window);
-    if (found == nullptr || found->spec.kind == WindowKind::Popup) {
+    if (found == nullptr || found->request.kind == WindowKind::Popup) {
         return;
     }
-    found->spec.topmost = topmost;
+    found->request.topmost = topmost;
     using Band = headless::WindowStack::Band;
     stack_.MoveToBand(window, topmost ? Band::Topmost : Band::Normal);
 }
 
 void HeadlessHost::SetSkipTaskbar(WindowId window, bool skip) {
     if (headless::HeadlessWindow* found = Find(window)) {
-        found->spec.skipTaskbar = skip;
+        found->request.skipTaskbar = skip;
     }
 }
 
@@ -516,7 +516,7 @@ void HeadlessHost::Show(WindowId window, bool activate) {
         return;
     }
     found->visible = true;
-    if (activate && found->spec.kind == WindowKind::TopLevel) {
+    if (activate && found->request.kind == WindowKind::TopLevel) {
         SetActive(window);
     }
 }
@@ -541,7 +541,7 @@ void HeadlessHost::Hide(WindowId window) {
 
 void HeadlessHost::Activate(WindowId window) {
     const headless::HeadlessWindow* found = Find(window);
-    if (found != nullptr && found->visible && found->spec.kind == WindowKind::TopLevel) {
+    if (found != nullptr && found->visible && found->request.kind == WindowKind::TopLevel) {
         SetActive(window);
     }
 }

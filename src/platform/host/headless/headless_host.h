@@ -99,7 +99,7 @@ public:
 
     // ---- Host
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
-    WindowId CreateNativeWindow(const WindowSpec& spec) override;
+    WindowId CreateNativeWindow(const WindowSpec& request) override;
     void DestroyNativeWindow(WindowId window) override;
     void SetContentRect(WindowId window, Rect content) override;
     void SetTitle(WindowId window, std::string_view title) override;

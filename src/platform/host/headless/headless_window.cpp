@@ -5,14 +5,14 @@
 namespace win::host::headless {
 
 bool HeadlessWindow::ContainsScreenPoint(Point screen) const {
-    if (!spec.content.Contains(screen)) {
+    if (!request.content.Contains(screen)) {
         return false;
     }
     if (!shape) {
         return true;
     }
-    const int x = screen.x - spec.content.left;
-    const int y = screen.y - spec.content.top;
+    const int x = screen.x - request.content.left;
+    const int y = screen.y - request.content.top;
     return std::any_of(shape->begin(), shape->end(), [&](const Span& span) {
         return span.y == y && x >= span.left && x < span.right;
     });
@@ -29,7 +29,7 @@ std::uint32_t HeadlessWindow::PixelAt(int x, int y) const {
 void HeadlessWindow::ResizeContent(Rect content) {
     const Size oldSize = ContentSize();
     std::vector<std::uint32_t> old = std::move(pixels);
-    spec.content = content;
+    request.content = content;
     const Size size = ContentSize();
     pixels.assign(static_cast<std::size_t>(std::max(size.width, 0)) * std::max(size.height, 0), 0);
     const int rows = std::min(oldSize.height, size.height);

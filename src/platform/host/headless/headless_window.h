@@ -12,7 +12,7 @@ namespace win::host::headless {
 // last presented to it.
 struct HeadlessWindow {
     WindowId id = WindowId::None;
-    WindowSpec spec;
+    WindowSpec request;
     bool visible = false;
     // std::nullopt: the whole content rectangle.
     std::optional<std::vector<Span>> shape;
@@ -24,7 +24,7 @@ struct HeadlessWindow {
     int presentCount = 0;
     Rect lastDirty;
 
-    Size ContentSize() const { return {spec.content.Width(), spec.content.Height()}; }
+    Size ContentSize() const { return {request.content.Width(), request.content.Height()}; }
     bool ContainsScreenPoint(Point screen) const;
     std::uint32_t PixelAt(int x, int y) const;
     // Keeps what was presented where the old and new content overlap.

@@ -37,8 +37,8 @@ Point ScreenPoint(const QPointF& global) {
 
 }  // namespace
 
-NativeWindow::NativeWindow(WindowId id, const WindowSpec& spec, NativeWindowContext context)
-    : QWidget(nullptr, WindowFlagsFor(spec)), id_(id), spec_(spec), context_(std::move(context)) {
+NativeWindow::NativeWindow(WindowId id, const WindowSpec& request, NativeWindowContext context)
+    : QWidget(nullptr, WindowFlagsFor(request)), id_(id), spec_(request), context_(std::move(context)) {
     // Every pixel comes from our bitmap; Qt must not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -46,8 +46,8 @@ NativeWindow::NativeWindow(WindowId id, const WindowSpec& spec, NativeWindowCont
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setWindowTitle(QString::fromStdString(spec.title));
-    SetContent(spec.content);
+    setWindowTitle(QString::fromStdString(request.title));
+    SetContent(request.content);
 }
 
 void NativeWindow::Push(EventQueue::Event event) {

@@ -24,10 +24,10 @@ struct NativeWindowContext {
 // events for the sink.
 class NativeWindow final : public QWidget {
 public:
-    NativeWindow(WindowId id, const WindowSpec& spec, NativeWindowContext context);
+    NativeWindow(WindowId id, const WindowSpec& request, NativeWindowContext context);
 
     WindowId Id() const { return id_; }
-    const WindowSpec& Spec() const { return spec_; }
+    const WindowSpec& Request() const { return spec_; }
 
     void SetContent(Rect content);
     void Present(PixelView pixels, Rect dirty);

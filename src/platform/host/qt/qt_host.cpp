@@ -67,7 +67,7 @@ struct QtHost::State {
     void Deliver() { events.Deliver(sink); }
 
     void NoteFrame(const desktop::NativeWindow& window) {
-        if (!window.Spec().decorated || !window.isVisible()) {
+        if (!window.Request().decorated || !window.isVisible()) {
             return;
         }
         const QRect frame = window.frameGeometry();
@@ -122,12 +122,12 @@ void QtHost::SetEventSink(EventSink* sink) {
 
 // ---- native windows -----------------------------------------------------------------------------
 
-WindowId QtHost::CreateNativeWindow(const WindowSpec& spec) {
+WindowId QtHost::CreateNativeWindow(const WindowSpec& request) {
     const WindowId id{state_->nextWindow++};
     desktop::NativeWindowContext context{state_->events, state_->clicks,
                                          [clock = &state_->clock] { return clock->Now(); }};
-    auto window = std::make_unique<desktop::NativeWindow>(id, spec, std::move(context));
-    if (desktop::NativeWindow* owner = state_->Find(spec.owner)) {
+    auto window = std::make_unique<desktop::NativeWindow>(id, request, std::move(context));
+    if (desktop::NativeWindow* owner = state_->Find(request.owner)) {
         // Not a Qt parent: that would make Qt delete the window with its owner.
         window->winId();
         owner->winId();
@@ -212,7 +212,7 @@ void QtHost::Hide(WindowId window) {
 
 void QtHost::Activate(WindowId window) {
     desktop::NativeWindow* found = state_->Find(window);
-    if (found != nullptr && found->isVisible() && found->Spec().kind == WindowKind::TopLevel) {
+    if (found != nullptr && found->isVisible() && found->Request().kind == WindowKind::TopLevel) {
         found->raise();
         found->activateWindow();
     }

@@ -29,7 +29,7 @@ public:
 
     // ---- Host
     void SetEventSink(EventSink* sink) override;
-    WindowId CreateNativeWindow(const WindowSpec& spec) override;
+    WindowId CreateNativeWindow(const WindowSpec& request) override;
     void DestroyNativeWindow(WindowId window) override;
     void SetContentRect(WindowId window, Rect content) override;
     void SetTitle(WindowId window, std::string_view title) override;

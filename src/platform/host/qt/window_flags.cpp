@@ -2,18 +2,18 @@
 
 namespace win::host::desktop {
 
-Qt::WindowFlags WindowFlagsFor(const WindowSpec& spec) {
-    if (spec.kind == WindowKind::Popup) {
+Qt::WindowFlags WindowFlagsFor(const WindowSpec& request) {
+    if (request.kind == WindowKind::Popup) {
         return Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
                Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
     }
     Qt::WindowFlags flags = Qt::Window;
-    if (spec.decorated) {
+    if (request.decorated) {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     } else {
         flags |= Qt::FramelessWindowHint;
     }
-    if (spec.topmost) {
+    if (request.topmost) {
         flags |= Qt::WindowStaysOnTopHint;
     }
     return flags;

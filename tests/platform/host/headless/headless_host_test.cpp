@@ -64,11 +64,11 @@ protected:
     HeadlessHostTest() { host.SetEventSink(&sink); }
 
     WindowId Open(Rect content, bool topmost = false, WindowKind kind = WindowKind::TopLevel) {
-        WindowSpec spec;
-        spec.kind = kind;
-        spec.content = content;
-        spec.topmost = topmost;
-        const WindowId id = host.CreateNativeWindow(spec);
+        WindowSpec request;
+        request.kind = kind;
+        request.content = content;
+        request.topmost = topmost;
+        const WindowId id = host.CreateNativeWindow(request);
         host.Show(id, false);
         return id;
     }

@@ -24,9 +24,9 @@ protected:
         std::vector<std::uint32_t> pixels;
     };
 
-    Window Open(WindowSpec spec, std::uint32_t colour, bool activate = true) {
-        Window window{host().CreateNativeWindow(spec), {}};
-        const Size size{spec.content.Width(), spec.content.Height()};
+    Window Open(WindowSpec request, std::uint32_t colour, bool activate = true) {
+        Window window{host().CreateNativeWindow(request), {}};
+        const Size size{request.content.Width(), request.content.Height()};
         window.pixels = HostFixture::Solid(size, colour);
         host().Present(window.id, View(window, size), {0, 0, size.width, size.height});
         host().Show(window.id, activate);
@@ -129,10 +129,10 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
 }
 
 TEST_F(QtHostGuiTest, RoundShapeShowsOnlyTheDiscAndPassesClicksOutsideIt) {
-    WindowSpec spec;
-    spec.content = {600, 100, 700, 200};
-    spec.topmost = true;
-    const Window window = Open(spec, kGreen);
+    WindowSpec request;
+    request.content = {600, 100, 700, 200};
+    request.topmost = true;
+    const Window window = Open(request, kGreen);
     std::vector<Span> disc;
     for (int y = 0; y < 100; ++y) {
         const double dy = y + 0.5 - 50;
@@ -159,9 +159,9 @@ TEST_F(QtHostGuiTest, RoundShapeShowsOnlyTheDiscAndPassesClicksOutsideIt) {
 }
 
 TEST_F(QtHostGuiTest, ClickReachesTheSinkAtItsScreenPosition) {
-    WindowSpec spec;
-    spec.content = {200, 500, 300, 550};
-    const Window window = Open(spec, kBlue);
+    WindowSpec request;
+    request.content = {200, 500, 300, 550};
+    const Window window = Open(request, kBlue);
     ASSERT_TRUE(WaitMapped(window.id));
     RunTool("xdotool mousemove 230 520 click 1");
     ASSERT_TRUE(fixture_.PumpUntil([&] { return !sink().MouseOf(MouseAction::Release).empty(); }));
@@ -180,10 +180,10 @@ TEST_F(QtHostGuiTest, ClickReachesTheSinkAtItsScreenPosition) {
 }
 
 TEST_F(QtHostGuiTest, GrabbingPopupGetsThePressOutsideIt) {
-    WindowSpec spec;
-    spec.kind = WindowKind::Popup;
-    spec.content = {800, 400, 900, 500};
-    const Window popup = Open(spec, kGreen, false);
+    WindowSpec request;
+    request.kind = WindowKind::Popup;
+    request.content = {800, 400, 900, 500};
+    const Window popup = Open(request, kGreen, false);
     host().GrabPointer(popup.id);
     fixture_.PumpFor(300);
     RunTool("xdotool mousemove 100 100 click 1");
@@ -195,11 +195,11 @@ TEST_F(QtHostGuiTest, GrabbingPopupGetsThePressOutsideIt) {
 }
 
 TEST_F(QtHostGuiTest, DecoratedWindowHasAFrameAndItsCloseBoxAsksUs) {
-    WindowSpec spec;
-    spec.content = {100, 300, 300, 400};
-    spec.decorated = true;
-    spec.title = "资费查询";
-    const Window window = Open(spec, kRed);
+    WindowSpec request;
+    request.content = {100, 300, 300, 400};
+    request.decorated = true;
+    request.title = "资费查询";
+    const Window window = Open(request, kRed);
     ASSERT_TRUE(WaitMapped(window.id));
     fixture_.PumpFor(300);
     const std::string state = StateOf(window.id);
@@ -216,8 +216,8 @@ TEST_F(QtHostGuiTest, DecoratedWindowHasAFrameAndItsCloseBoxAsksUs) {
     testing::Screenshot("decorated-window");
 
     // The close box of openbox's default theme: the right end of the title bar.
-    const int closeX = spec.content.right - 1 - margins.right - 8;
-    const int closeY = spec.content.top - margins.top / 2;
+    const int closeX = request.content.right - 1 - margins.right - 8;
+    const int closeY = request.content.top - margins.top / 2;
     RunTool("xdotool mousemove " + std::to_string(closeX) + " " + std::to_string(closeY) +
             " click 1");
     ASSERT_TRUE(fixture_.PumpUntil([&] { return !sink().closeRequests.empty(); }));
@@ -243,9 +243,9 @@ TEST_F(QtHostGuiTest, ChineseTextIsDrawnWithACjkFace) {
         inked += alpha[i] > 128;
     }
     EXPECT_GT(inked, 100);
-    WindowSpec spec;
-    spec.content = {500, 600, 500 + size.width, 600 + size.height};
-    Window window{host().CreateNativeWindow(spec), std::move(pixels)};
+    WindowSpec request;
+    request.content = {500, 600, 500 + size.width, 600 + size.height};
+    Window window{host().CreateNativeWindow(request), std::move(pixels)};
     host().Present(window.id, View(window, size), {0, 0, size.width, size.height});
     host().Show(window.id, false);
     ASSERT_TRUE(WaitMapped(window.id));

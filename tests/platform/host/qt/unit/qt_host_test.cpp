@@ -32,9 +32,9 @@ QWidget* WidgetOf(QtHost& host, WindowId window) {
 class QtHostTest : public ::testing::Test {
 protected:
     WindowId OpenWindow(Rect content) {
-        WindowSpec spec;
-        spec.content = content;
-        const WindowId id = host().CreateNativeWindow(spec);
+        WindowSpec request;
+        request.content = content;
+        const WindowId id = host().CreateNativeWindow(request);
         host().Show(id, true);
         return id;
     }
