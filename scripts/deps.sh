@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-    qt6-base-dev libxcb1-dev
+    qt6-base-dev libxcb1-dev qt6-webengine-dev
     xvfb openbox xdotool x11-utils trayer imagemagick
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
