@@ -20,6 +20,7 @@
 #include "platform/user/virtual_keys.h"
 #include "platform/user/window_coordinates.h"
 #include "platform/user/window_geometry.h"
+#include "platform/user/window_icon.h"
 #include "platform/user/window_lifetime.h"
 #include "platform/user/window_messages.h"
 #include "platform/user/window_styles.h"
@@ -167,6 +168,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             return CopyText(*window, wParam, lParam);
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(window->text.size());
+        case WM_SETICON:
+            return user::SetWindowIcon(*session, *window, wParam, lParam);
+        case WM_GETICON:
+            return user::GetWindowIcon(*window, wParam);
         case WM_CLOSE:
             DestroyWindow(hWnd);
             return 0;

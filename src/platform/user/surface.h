@@ -16,6 +16,7 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    bool HasNative() const { return native_ != host::WindowId::None; }
     host::WindowId Native() const { return native_; }
     HBITMAP Bitmap() const { return bitmap_; }
     int Width() const { return width_; }

@@ -9,6 +9,7 @@
 #include "platform/gdi/win_types.h"
 #include "platform/user/class_registry.h"
 #include "platform/user/user_types.h"
+#include "platform/user/window_icon.h"
 #include "platform/user/window_procedure.h"
 
 namespace win::user {
@@ -39,6 +40,7 @@ struct Window {
     // Stacking order of the children, topmost first.
     std::vector<HWND> children;
     std::vector<std::pair<std::string, LONG_PTR>> properties;
+    WindowIcons icons;
 
     // Client coordinates; null when nothing is invalid.
     HRGN updateRegion;
