@@ -101,8 +101,11 @@ public:
     HWND ContainerHwnd() const override { return hwnd_; }
     Form& OwnerForm() override { return *this; }
 
-    // Opens the menu's items as a popup at the cursor; returns when it closes.
-    void PopupMenu(Menu& menu);
+    // Opens the menu's items as a pop-up at the cursor, or at (x, y) in twips in the client
+    // area; loads the form first if need be. Returns when it closes, after the chosen item's
+    // Click. Flags as TrackPopupMenu's (alignment, the button that chooses).
+    void PopupMenu(Menu& menu, UINT flags = 0);
+    void PopupMenu(Menu& menu, UINT flags, int x, int y);
 
     // Every control on the form, those inside frames included, in declaration order.
     std::vector<Control*> AllControls() const;
