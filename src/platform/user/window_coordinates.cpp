@@ -41,9 +41,9 @@ bool IsHostPopup(const Window& window) {
     if (window.IsChild()) {
         return false;
     }
-    return (window.exStyle & WS_EX_NOACTIVATE) ||
-           ((window.style & WS_POPUP) && (window.exStyle & WS_EX_TOOLWINDOW) &&
-            (window.exStyle & WS_EX_TOPMOST));
+    // Menus, lists and tooltips say so with WS_EX_NOACTIVATE. A borderless, topmost tool window
+    // without it is a form (the mini window) that the window manager must still manage.
+    return (window.exStyle & WS_EX_NOACTIVATE) != 0;
 }
 
 RECT DefaultClientArea(const Session& session, const Window& window, int width, int height) {
