@@ -62,7 +62,7 @@ void ActivateWindow(Session& session, HWND handle, WPARAM how) {
     session.input.active = target;
     RaiseTopLevel(session, *window);
     if (window->surface) {
-        session.Host().Activate(window->surface->Native());
+        session.Host().Activate(EnsureNativeWindow(session, *window));
     }
     SendMessage(target, WM_NCACTIVATE, 1, previous.Value());
     SendMessage(target, WM_ACTIVATE, how, previous.Value());
@@ -115,7 +115,7 @@ bool SetForegroundWindow(HWND hWnd) {
     }
     user::ActivateWindow(*session, hWnd, WA_ACTIVE);
     if (user::Window* topLevel = user::TopLevelOf(*session, *window);
-        topLevel && topLevel->surface) {
+        topLevel && topLevel->surface && topLevel->surface->HasNative()) {
         session->Host().Raise(topLevel->surface->Native());
     }
     return true;

@@ -48,7 +48,7 @@ HCURSOR SetCursor(HCURSOR hCursor) {
     const auto shape = ShapeOf(hCursor);
     user::Window* over = session->Get(session->input.mouseOver);
     user::Window* topLevel = over ? user::TopLevelOf(*session, *over) : nullptr;
-    if (shape && topLevel != nullptr && topLevel->surface) {
+    if (shape && topLevel != nullptr && topLevel->surface && topLevel->surface->HasNative()) {
         session->Host().SetCursorShape(topLevel->surface->Native(), *shape);
     }
     return previous;

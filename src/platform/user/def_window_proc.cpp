@@ -31,7 +31,7 @@ namespace {
 
 LRESULT SetText(user::Session& session, user::Window& window, const char* text) {
     window.text = text ? text : "";
-    if (window.surface) {
+    if (window.surface && window.surface->HasNative()) {
         session.Host().SetTitle(window.surface->Native(), window.text);
     }
     return 1;

@@ -3,6 +3,7 @@
 #include "platform/user/messaging.h"
 #include "platform/user/session.h"
 #include "platform/user/surface.h"
+#include "platform/user/user_internal.h"
 #include "platform/user/window_coordinates.h"
 #include "platform/user/window_messages.h"
 
@@ -17,8 +18,8 @@ void SetHostGrab(user::Session& session, HWND handle, bool grab) {
         return;
     }
     if (grab) {
-        session.Host().GrabPointer(topLevel->surface->Native());
-    } else {
+        session.Host().GrabPointer(user::EnsureNativeWindow(session, *topLevel));
+    } else if (topLevel->surface->HasNative()) {
         session.Host().ReleasePointer(topLevel->surface->Native());
     }
 }

@@ -243,24 +243,6 @@ void InvalidateParentArea(Session& session, Window& window) {
               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CreateSurface(Session& session, Window& window) {
-    host::WindowSpec request;
-    request.kind = IsHostPopup(window) ? host::WindowKind::Popup : host::WindowKind::TopLevel;
-    request.content = ToHostRect(ContentRect(session, window));
-    request.title = window.text;
-    request.decorated = IsHostDecorated(window);
-    request.topmost = (window.exStyle & WS_EX_TOPMOST) != 0;
-    request.skipTaskbar = ((window.exStyle & WS_EX_TOOLWINDOW) || window.owner) &&
-                       !(window.exStyle & WS_EX_APPWINDOW);
-    if (Window* owner = session.Get(window.owner)) {
-        if (Window* ownerTop = TopLevelOf(session, *owner); ownerTop && ownerTop->surface) {
-            request.owner = ownerTop->surface->Native();
-        }
-    }
-    window.surface = std::make_unique<Surface>(session.Host(), request);
-    session.MapNative(window.surface->Native(), window.handle);
-}
-
 void ResizeSurface(Session& session, Window& topLevel) {
     if (topLevel.surface) {
         const RECT content = ContentRect(session, topLevel);

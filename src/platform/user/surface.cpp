@@ -18,16 +18,40 @@ HBITMAP CreateBackingBitmap(int width, int height) {
 
 }  // namespace
 
-Surface::Surface(host::Host& host, const host::WindowSpec& request)
+Surface::Surface(host::Host& host, int width, int height)
     : host_(host),
-      native_(host.CreateNativeWindow(request)),
-      bitmap_(CreateBackingBitmap(request.content.Width(), request.content.Height())),
-      width_(std::max(request.content.Width(), 0)),
-      height_(std::max(request.content.Height(), 0)) {}
+      bitmap_(CreateBackingBitmap(width, height)),
+      width_(std::max(width, 0)),
+      height_(std::max(height, 0)) {}
 
 Surface::~Surface() {
-    host_.DestroyNativeWindow(native_);
+    if (HasNative()) {
+        host_.DestroyNativeWindow(native_);
+    }
     DeleteObject(bitmap_);
+}
+
+void Surface::OpenNative(const host::WindowSpec& request) {
+    if (HasNative()) {
+        host_.DestroyNativeWindow(native_);
+    }
+    request_ = request;
+    native_ = host_.CreateNativeWindow(request);
+    dirty_ = {0, 0, width_, height_};
+}
+
+void Surface::SetTopmost(bool topmost) {
+    if (HasNative() && topmost != request_.topmost) {
+        request_.topmost = topmost;
+        host_.SetTopmost(native_, topmost);
+    }
+}
+
+void Surface::SetSkipTaskbar(bool skip) {
+    if (HasNative() && skip != request_.skipTaskbar) {
+        request_.skipTaskbar = skip;
+        host_.SetSkipTaskbar(native_, skip);
+    }
 }
 
 void Surface::Resize(int width, int height) {
@@ -71,7 +95,7 @@ void Surface::AddDirty(const RECT& rect) {
 }
 
 void Surface::Present() {
-    if (dirty_.right <= dirty_.left || dirty_.bottom <= dirty_.top) {
+    if (!HasNative() || dirty_.right <= dirty_.left || dirty_.bottom <= dirty_.top) {
         return;
     }
     const auto pixels = gdi::ReadBitmapPixels(bitmap_);

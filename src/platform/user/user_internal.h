@@ -8,11 +8,20 @@ namespace win::user {
 // Painting.
 void InvalidateWindowArea(Session& session, Window& window);
 void InvalidateParentArea(Session& session, Window& window);
-void CreateSurface(Session& session, Window& window);
 void ResizeSurface(Session& session, Window& topLevel);
 void PresentDirtySurfaces(Session& session);
 HWND FindWindowToPaint(Session& session, HWND filter);
 void ValidateAfterUnhandledPaint(Session& session, HWND window);
+
+// Native windows. The bitmap comes with the window, the native window once its creation is done
+// (or earlier, when something must be shown).
+void CreateSurface(Session& session, Window& window);
+// The top-level window's native window, made now when it has none yet.
+host::WindowId EnsureNativeWindow(Session& session, Window& topLevel);
+// After a change of styles or owner: the native window becomes what they now ask for.
+void MatchNativeWindow(Session& session, Window& topLevel);
+// After WS_EX_TOPMOST changed: the window moves to the top of its new stacking band.
+void PlaceInStackingBand(Session& session, Window& topLevel);
 
 // Geometry.
 void RecalculateClientArea(Session& session, Window& window);

@@ -9,6 +9,7 @@
 #include "platform/user/last_error.h"
 #include "platform/user/messaging.h"
 #include "platform/user/session.h"
+#include "platform/user/user_internal.h"
 #include "platform/user/window_messages.h"
 #include "platform/user/window_styles.h"
 
@@ -41,6 +42,10 @@ LONG_PTR ChangeStyle(HWND hWnd, int index, DWORD requested) {
         return old;
     }
     (index == GWL_STYLE ? window->style : window->exStyle) = change.styleNew;
+    if (index == GWL_EXSTYLE && ((old ^ change.styleNew) & WS_EX_TOPMOST)) {
+        user::PlaceInStackingBand(*session, *window);
+    }
+    user::MatchNativeWindow(*session, *window);
     SendMessage(hWnd, WM_STYLECHANGED, static_cast<WPARAM>(index),
                 reinterpret_cast<LPARAM>(&change));
     return static_cast<LONG_PTR>(old);
@@ -123,6 +128,7 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
             }
             previous = window->owner.Value();
             window->owner = HWND::FromValue(dwNewLong);
+            user::MatchNativeWindow(*user::Current(), *window);
             return previous;
         default:
             if (InExtraBytes(*window, nIndex)) {

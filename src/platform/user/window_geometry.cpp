@@ -79,12 +79,11 @@ void Restack(user::Session& session, user::Window& window, HWND insertAfter) {
         window.exStyle &= ~WS_EX_TOPMOST;
     }
     PlaceTopLevel(session, window, insertAfter);
-    if (!window.surface) {
-        return;
+    if (((window.exStyle & WS_EX_TOPMOST) != 0) != wasTopmost) {
+        user::MatchNativeWindow(session, window);
     }
-    const bool topmost = (window.exStyle & WS_EX_TOPMOST) != 0;
-    if (topmost != wasTopmost) {
-        session.Host().SetTopmost(window.surface->Native(), topmost);
+    if (!window.surface || !window.surface->HasNative()) {
+        return;
     }
     if (insertAfter != HWND_BOTTOM) {
         session.Host().Raise(window.surface->Native());
@@ -110,8 +109,8 @@ void ShowOrHide(user::Session& session, user::Window& window, bool show) {
     }
     if (window.surface) {
         if (show) {
-            session.Host().Show(window.surface->Native(), false);
-        } else {
+            session.Host().Show(user::EnsureNativeWindow(session, window), false);
+        } else if (window.surface->HasNative()) {
             session.Host().Hide(window.surface->Native());
         }
     }
@@ -161,10 +160,18 @@ void SyncNativeGeometry(Session& session, Window& topLevel) {
     if (!topLevel.surface) {
         return;
     }
-    session.Host().SetContentRect(topLevel.surface->Native(),
-                                  ToHostRect(ContentRect(session, topLevel)));
+    if (topLevel.surface->HasNative()) {
+        session.Host().SetContentRect(topLevel.surface->Native(),
+                                      ToHostRect(ContentRect(session, topLevel)));
+    }
     ResizeSurface(session, topLevel);
     ShapeNativeWindow(session, topLevel);
+}
+
+void PlaceInStackingBand(Session& session, Window& topLevel) {
+    if (!topLevel.IsChild()) {
+        PlaceTopLevel(session, topLevel, HWND_TOP);
+    }
 }
 
 HWND HitTestTopLevel(const Session& session, const Window& topLevel, POINT screen) {
@@ -193,7 +200,7 @@ HWND HitTestTopLevel(const Session& session, const Window& topLevel, POINT scree
 }
 
 void ShapeNativeWindow(Session& session, Window& topLevel) {
-    if (!topLevel.surface) {
+    if (!topLevel.surface || !topLevel.surface->HasNative()) {
         return;
     }
     const host::WindowId native = topLevel.surface->Native();

@@ -70,7 +70,7 @@ void FreeWindowRecord(user::Session& session, user::Window& window) {
         window.updateRegion = nullptr;
     }
     UnlinkFromTree(session, window);
-    if (window.surface) {
+    if (window.surface && window.surface->HasNative()) {
         session.UnmapNative(window.surface->Native());
         window.surface.reset();
     }
@@ -244,8 +244,11 @@ HWND CreateWindowEx(DWORD dwExStyle, std::string_view lpClassName, std::string_v
         POINT origin{created->rect.left + client.left, created->rect.top + client.top};
         SendMessage(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
     }
-    if (session->Get(handle) == nullptr) {
+    if ((created = session->Get(handle)) == nullptr) {
         return nullptr;
+    }
+    if (!child) {
+        user::EnsureNativeWindow(*session, *created);
     }
     if (dwStyle & WS_VISIBLE) {
         ShowWindow(handle, SW_SHOW);

@@ -218,7 +218,8 @@ void HeadlessHost::PressMouse(MouseButton button) {
         pressTarget_ = target;
     }
     const headless::HeadlessWindow* window = FindWindow(target);
-    if (grab_ == WindowId::None && window != nullptr && window->request.kind == WindowKind::TopLevel) {
+    if (grab_ == WindowId::None && window != nullptr &&
+        window->request.kind == WindowKind::TopLevel) {
         SetActive(target);
     }
     SetButton(button, true);
@@ -402,6 +403,7 @@ const HeadlessHost::WebViewState* HeadlessHost::FindWebView(WebViewId view) cons
 
 WindowId HeadlessHost::CreateNativeWindow(const WindowSpec& request) {
     const WindowId id{nextWindow_++};
+    created_.push_back({id, request});
     headless::HeadlessWindow window;
     window.id = id;
     window.request = request;
@@ -411,7 +413,7 @@ WindowId HeadlessHost::CreateNativeWindow(const WindowSpec& request) {
     using Band = headless::WindowStack::Band;
     stack_.Add(id, request.kind == WindowKind::Popup ? Band::Popup
                    : request.topmost                 ? Band::Topmost
-                                                  : Band::Normal);
+                                                     : Band::Normal);
     return id;
 }
 

@@ -30,6 +30,11 @@ public:
         std::vector<std::string> argv;
         ProcessWindowHint hint = ProcessWindowHint::Normal;
     };
+    // A native window as it was asked for when made; kept after it is destroyed.
+    struct CreatedWindow {
+        WindowId id = WindowId::None;
+        WindowSpec request;
+    };
     struct WebViewState {
         WindowId window = WindowId::None;
         Rect bounds;
@@ -96,6 +101,8 @@ public:
     const std::vector<StartedProcess>& StartedProcesses() const { return started_; }
     const WebViewState* FindWebView(WebViewId view) const;
     std::size_t LiveWindowCount() const { return windows_.size(); }
+    // Every native window made so far, oldest first.
+    const std::vector<CreatedWindow>& CreatedWindows() const { return created_; }
 
     // ---- Host
     void SetEventSink(EventSink* sink) override { sink_ = sink; }
@@ -172,6 +179,7 @@ private:
     bool insideAction_ = false;
 
     std::map<WindowId, headless::HeadlessWindow> windows_;
+    std::vector<CreatedWindow> created_;
     headless::WindowStack stack_;
     std::uint64_t nextWindow_ = 1;
     WindowId active_ = WindowId::None;
