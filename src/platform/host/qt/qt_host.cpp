@@ -25,6 +25,8 @@
 #include "platform/host/qt/steady_clock.h"
 #include "platform/host/qt/tray_icon.h"
 #include "platform/host/qt/wake_up_timer.h"
+#include "platform/host/qt/web_view.h"
+#include "platform/host/qt/web_view_helper_location.h"
 
 namespace win::host {
 
@@ -32,6 +34,8 @@ namespace {
 
 // Until a decorated window of ours has been framed, the frame of openbox's default theme.
 constexpr Margins kAssumedDecoration{1, 20, 1, 1};
+// How long the host's end waits for web view helpers to close before killing them.
+constexpr int kHelperEndingMs = 2000;
 
 std::unique_ptr<QApplication> ApplicationFor(int& argc, char** argv) {
     if (QCoreApplication::instance() != nullptr) {
@@ -66,6 +70,15 @@ struct QtHost::State {
 
     void Deliver() { events.Deliver(sink); }
 
+    desktop::WebView* FindWebView(WebViewId id) const {
+        auto found = webViews.find(id);
+        return found == webViews.end() ? nullptr : found->second.view.get();
+    }
+
+    void EndWebViewsOf(WindowId window) {
+        std::erase_if(webViews, [&](const auto& entry) { return entry.second.window == window; });
+    }
+
     void NoteFrame(const desktop::NativeWindow& window) {
         if (!window.Request().decorated || !window.isVisible()) {
             return;
@@ -92,19 +105,40 @@ struct QtHost::State {
     std::shared_ptr<desktop::QtTextEngine> textEngine;
     std::map<WindowId, std::unique_ptr<desktop::NativeWindow>> windows;
     std::uint64_t nextWindow = 1;
+    struct WebViewEntry {
+        WindowId window;
+        std::unique_ptr<desktop::WebView> view;
+    };
+    std::map<WebViewId, WebViewEntry> webViews;
+    // Helpers of ended views that are still closing their engines.
+    QObject endingHelpers;
+    std::uint64_t nextWebView = 1;
     mutable Margins decoration = kAssumedDecoration;
 };
 
 QtHost::QtHost(int& argc, char** argv) : state_(std::make_unique<State>(argc, argv)) {}
 
 QtHost::~QtHost() {
-    // Windows go before the services and the application they use.
+    // Windows go before the services and the application they use, web views before their windows.
+    state_->webViews.clear();
     state_->windows.clear();
+    desktop::AwaitEndingHelpers(state_->endingHelpers, kHelperEndingMs);
 }
 
 std::uint64_t QtHost::NativeWindowHandle(WindowId window) const {
     desktop::NativeWindow* found = state_->Find(window);
     return found == nullptr ? 0 : static_cast<std::uint64_t>(found->winId());
+}
+
+std::optional<WebViewStatus> QtHost::WebViewState(WebViewId view) const {
+    desktop::WebView* found = state_->FindWebView(view);
+    return found == nullptr ? std::nullopt : std::optional(found->Status());
+}
+
+void QtHost::RequestWebViewText(WebViewId view) {
+    if (desktop::WebView* found = state_->FindWebView(view)) {
+        found->RequestPageText();
+    }
 }
 
 std::optional<Rect> QtHost::TrayIconRect() const {
@@ -138,6 +172,7 @@ WindowId QtHost::CreateNativeWindow(const WindowSpec& request) {
 }
 
 void QtHost::DestroyNativeWindow(WindowId window) {
+    state_->EndWebViewsOf(window);
     state_->windows.erase(window);
 }
 
@@ -333,17 +368,41 @@ void QtHost::RemoveTrayIcon() {
 
 // ---- web view -----------------------------------------------------------------------------------
 
-std::optional<WebViewId> QtHost::CreateWebView(WindowId, Rect) {
-    return std::nullopt;
+std::optional<WebViewId> QtHost::CreateWebView(WindowId window, Rect bounds) {
+    desktop::NativeWindow* parent = state_->Find(window);
+    if (parent == nullptr) {
+        return std::nullopt;
+    }
+    const WebViewId id{state_->nextWebView++};
+    auto view = std::make_unique<desktop::WebView>(
+        *parent, bounds, desktop::WebViewHelperPath(),
+        [](const std::string& url) { return desktop::OpenWithDesktop(url); },
+        state_->endingHelpers);
+    state_->webViews.emplace(id, State::WebViewEntry{window, std::move(view)});
+    return id;
 }
 
-void QtHost::MoveWebView(WebViewId, Rect) {}
+void QtHost::MoveWebView(WebViewId view, Rect bounds) {
+    if (desktop::WebView* found = state_->FindWebView(view)) {
+        found->Move(bounds);
+    }
+}
 
-void QtHost::SetWebViewVisible(WebViewId, bool) {}
+void QtHost::SetWebViewVisible(WebViewId view, bool visible) {
+    if (desktop::WebView* found = state_->FindWebView(view)) {
+        found->SetVisible(visible);
+    }
+}
 
-void QtHost::Navigate(WebViewId, std::string_view) {}
+void QtHost::Navigate(WebViewId view, std::string_view url) {
+    if (desktop::WebView* found = state_->FindWebView(view)) {
+        found->Navigate(std::string(url));
+    }
+}
 
-void QtHost::DestroyWebView(WebViewId) {}
+void QtHost::DestroyWebView(WebViewId view) {
+    state_->webViews.erase(view);
+}
 
 // ---- services -----------------------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/host/host.h"
+#include "platform/host/qt/web_view_status.h"
 
 namespace win::host {
 
@@ -26,6 +27,10 @@ public:
     std::optional<Rect> TrayIconRect() const;
     // How many times a window's presented pixels reached the screen.
     std::uint64_t PaintedFrames(WindowId window) const;
+    // What a web view shows and has reported; std::nullopt for no such view.
+    std::optional<WebViewStatus> WebViewState(WebViewId view) const;
+    // Asks a web view for its page's text, reported later in WebViewState's pageText.
+    void RequestWebViewText(WebViewId view);
 
     // ---- Host
     void SetEventSink(EventSink* sink) override;
@@ -67,7 +72,9 @@ public:
     void ShowTrayIcon() override;
     void RemoveTrayIcon() override;
 
-    // No web view on this host yet: CreateWebView returns std::nullopt, the rest do nothing.
+    // The page is shown by the helper executable next to ours (or $QUELLAN_WEB_VIEW_HELPER),
+    // started for each view and ended with it or with its window; without a helper, the view
+    // shows the address and a button that opens it in the desktop's browser.
     std::optional<WebViewId> CreateWebView(WindowId window, Rect bounds) override;
     void MoveWebView(WebViewId view, Rect bounds) override;
     void SetWebViewVisible(WebViewId view, bool visible) override;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QWebEngineView>
+
+#include "platform/host/qt/line_splitter.h"
+#include "platform/host/qt/web_view_protocol.h"
+
+namespace win::host::helper {
+
+// The helper's side of the web view: one page in a frameless window, driven by the requests on
+// standard input, answered with reports on standard output. Ends the application when its input
+// closes, so a helper never outlives the program that started it.
+class HelperSession final : public QObject {
+public:
+    HelperSession();
+
+    // Prepares the page, then shows the window where no one sees it until the program embeds
+    // it, and tells its id.
+    void Start();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowOutOfSight();
+    void ReadInput();
+    void Handle(const desktop::WebViewRequest& request);
+    void Report(const desktop::WebViewReport& report);
+
+    QWebEngineView view_;
+    QSocketNotifier input_;
+    desktop::LineSplitter lines_;
+    bool shown_ = false;
+};
+
+}  // namespace win::host::helper

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace win::host::desktop {
+
+// Where the web view helper is: $QUELLAN_WEB_VIEW_HELPER when set (an empty value means none),
+// else next to the running executable. std::nullopt when there is no executable file there.
+std::optional<QString> WebViewHelperPath();
+
+}  // namespace win::host::desktop
