@@ -1,10 +1,13 @@
 // A mini-window-like sample on the desktop host: a 180 x 60 topmost window in the bottom-right
 // corner whose two text lines are redrawn every 100 ms. Prints "first-frame-ms N" (from the
 // start of main) once its first picture reached the screen, then runs for the seconds given.
+// With an address after the seconds, the window also holds a web view showing it, and
+// "web-view-loaded" is printed once its page has loaded (or "web-view-fallback" without one).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +98,12 @@ int main(int argc, char** argv) {
         host.WaitForEvents();
     }
     const auto firstFrame = std::chrono::steady_clock::now() - start;
+    std::optional<WebViewId> view;
+    if (argc > 2) {
+        view = host.CreateWebView(sample.window_, {0, 0, kSize.width, kSize.height});
+        host.Navigate(*view, argv[2]);
+    }
+    bool viewReported = false;
     std::printf("first-frame-ms %lld\n",
                 static_cast<long long>(
                     std::chrono::duration_cast<std::chrono::milliseconds>(firstFrame).count()));
@@ -105,6 +114,12 @@ int main(int argc, char** argv) {
     host.SetWakeUp(due);
     while (!sample.ending_ && host.NowMilliseconds() < end) {
         host.WaitForEvents();
+        if (const auto state = view ? host.WebViewState(*view) : std::nullopt;
+            state && !viewReported && (state->loadsFinished > 0 || state->fallback)) {
+            viewReported = true;
+            std::printf(state->fallback ? "web-view-fallback\n" : "web-view-loaded\n");
+            std::fflush(stdout);
+        }
         if (sample.wake_) {
             sample.wake_ = false;
             sample.Draw(++tick);
@@ -114,5 +129,6 @@ int main(int argc, char** argv) {
     }
     host.DestroyNativeWindow(sample.window_);
     std::printf("frames %d\n", tick);
+    std::fflush(stdout);
     return 0;
 }
