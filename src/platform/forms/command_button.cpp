@@ -44,7 +44,11 @@ bool CommandButton::Default() const {
 void CommandButton::SetDefault(bool isDefault) {
     Touch();
     default_ = isDefault;
-    Owner().SetDefaultButton(isDefault ? this : nullptr);
+    if (isDefault) {
+        Owner().SetDefaultButton(this);
+    } else if (Owner().DefaultButton() == this) {
+        Owner().SetDefaultButton(nullptr);
+    }
     if (window_) {
         SendMessage(window_, BM_SETSTYLE, Style(), 1);
     }
@@ -58,7 +62,11 @@ bool CommandButton::Cancel() const {
 void CommandButton::SetCancel(bool isCancel) {
     Touch();
     cancel_ = isCancel;
-    Owner().SetCancelButton(isCancel ? this : nullptr);
+    if (isCancel) {
+        Owner().SetCancelButton(this);
+    } else if (Owner().CancelButton() == this) {
+        Owner().SetCancelButton(nullptr);
+    }
 }
 
 void CommandButton::PerformClick() {
@@ -82,7 +90,7 @@ char CommandButton::AccessKey() const {
     return AccessKeyOf(caption_);
 }
 
-void CommandButton::OnAccessKey() {
+void CommandButton::OnAccessKey(char) {
     SetFocus();
     PerformClick();
 }

@@ -33,7 +33,8 @@ protected:
     std::string InitialText() const override { return caption_; }
     void OnCommand(WORD code) override;
     char AccessKey() const override;
-    void OnAccessKey() override;
+    void OnAccessKey(char key) override;
+    void OnDefaultKey(char) override { PerformClick(); }
 
 private:
     std::string caption_;

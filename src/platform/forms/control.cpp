@@ -88,6 +88,7 @@ void Control::SetVisible(bool visible) {
         InvalidateArea();
         geometry_.visible = visible;
         OnGeometryChanged();
+        Owner().NotifyVisibilityChanged();
     }
 }
 

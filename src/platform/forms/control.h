@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/gdi/gdi_handle.h"
 #include "platform/gdi/win_types.h"
@@ -97,8 +98,20 @@ protected:
     virtual bool CanTakeFocus() const { return false; }
     // The letter after "&" in its caption, upper case; 0 for none.
     virtual char AccessKey() const { return 0; }
+    // Whether Alt with `key` (upper case for letters) is meant for this control.
+    virtual bool MatchesAccessKey(char key) const { return AccessKey() != 0 && AccessKey() == key; }
     // Alt with the access key: a button clicks, a label passes the focus on.
-    virtual void OnAccessKey() {}
+    virtual void OnAccessKey(char key) { (void)key; }
+    // Enter on the form's default button ('\r'), Escape on its cancel button (0x1B).
+    virtual void OnDefaultKey(char key) { (void)key; }
+    // A control that handles Enter itself while it has the focus.
+    virtual bool OwnsEnterKey() const { return false; }
+    // One of the form's ambient properties changed; `name` is the property's.
+    virtual void OnAmbientChanged(std::string_view name) { (void)name; }
+    // The form, a container or the control itself was shown or hidden.
+    virtual void OnVisibilityChanged() {}
+    // The form is being saved: a control with stored properties writes them into its store.
+    virtual void WriteStoredProperties() {}
 
     // Loads the form unless it is loaded or loading.
     void Touch() const;

@@ -108,6 +108,7 @@ void Form::Load() {
     }
     state_ = State::Loading;
     props_ = Properties{};
+    ResetFont();
     for (Control* control : AllControls()) {
         control->ResetBase();
         control->ResetProperties();
@@ -379,6 +380,7 @@ void Form::SetBackColor(OLE_COLOR colour) {
     if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, true);
     }
+    NotifyAmbientChanged("BackColor");
 }
 
 const PictureRef& Form::Picture() const {
@@ -425,6 +427,14 @@ LRESULT Form::Procedure(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
             WindowlessMouseUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
+        case WM_WINDOWPOSCHANGED: {
+            const LRESULT result = DefWindowProc(window, message, wParam, lParam);
+            const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (position && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
+                NotifyVisibilityChanged();
+            }
+            return result;
+        }
         default:
             return DefWindowProc(window, message, wParam, lParam);
     }

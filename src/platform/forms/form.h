@@ -10,17 +10,20 @@
 //     };
 
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/forms/container.h"
+#include "platform/forms/property_bag.h"
+#include "platform/forms/std_font.h"
 #include "platform/forms/std_picture.h"
 #include "platform/gdi/sys_color.h"
 #include "platform/user/user_types.h"
 
 namespace win::forms {
 
-class CommandButton;
 class Control;
 class Menu;
 
@@ -91,10 +94,34 @@ public:
     void SetPicture(PictureRef picture);
     const PictureRef& Icon() const { return props_.icon; }
     void SetIcon(PictureRef icon) { props_.icon = std::move(icon); }
+    // The font the form's user controls see as their ambient font; a change of the object or
+    // of its attributes is an ambient change.
+    const FontRef& Font() const;
+    void SetFont(FontRef font);
 
     // Enter and Escape press these while the form has the focus.
-    void SetDefaultButton(CommandButton* button) { props_.defaultButton = button; }
-    void SetCancelButton(CommandButton* button) { props_.cancelButton = button; }
+    void SetDefaultButton(Control* button);
+    void SetCancelButton(Control* button) { props_.cancelButton = button; }
+    Control* DefaultButton() const { return props_.defaultButton; }
+    Control* CancelButton() const { return props_.cancelButton; }
+
+    // ---- user controls
+    // A form opened for designing: its user controls see UserMode false. Not reset by a load.
+    bool DesignMode() const { return designMode_; }
+    void SetDesignMode(bool designMode);
+    // The stored design-time properties of the control named so: the form's own data, kept
+    // across loads. A control with no store yet is a new instance.
+    PropertyBag& PropertyStore(std::string_view controlName);
+    bool HasPropertyStore(std::string_view controlName) const;
+    // Writes every user control's properties into its store.
+    void SaveProperties();
+    // A user control reported a changed property since the last save.
+    bool HasUnsavedProperties() const { return unsavedProperties_; }
+    void MarkPropertiesChanged() { unsavedProperties_ = true; }
+    // Tells every control that an ambient property changed.
+    void NotifyAmbientChanged(std::string_view name);
+    // Tells every control that something was shown or hidden.
+    void NotifyVisibilityChanged();
 
     // Loads the form if need be.
     HWND hWnd();
@@ -148,8 +175,9 @@ private:
         OLE_COLOR backColor = vbButtonFace;
         PictureRef picture;
         PictureRef icon;
-        CommandButton* defaultButton = nullptr;
-        CommandButton* cancelButton = nullptr;
+        FontRef font;
+        Control* defaultButton = nullptr;
+        Control* cancelButton = nullptr;
     };
 
     void EnsureLoaded();
@@ -158,6 +186,7 @@ private:
     void AssignIdsAndCreate(Container& container, HWND parent, int& nextId);
     void ReleaseControls();
     Control* ControlById(int id) const;
+    void ResetFont();
 
     LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
@@ -165,7 +194,11 @@ private:
     std::string name_;
     State state_ = State::Unloaded;
     Properties props_;
+    FontSubscription fontSubscription_;
     HWND hwnd_;
+    bool designMode_ = false;
+    bool unsavedProperties_ = false;
+    std::map<std::string, PropertyBag, std::less<>> propertyStores_;
 };
 
 }  // namespace win::forms

@@ -53,9 +53,10 @@ bool Form::HandleFormKey(int virtualKey, bool alt, Control* from) {
             return false;
         }
         for (Control* control : AllControls()) {
-            if (control->AccessKey() == static_cast<char>(virtualKey) &&
-                control->geometry_.visible && control->geometry_.enabled) {
-                control->OnAccessKey();
+            const char key = static_cast<char>(virtualKey);
+            if (control->MatchesAccessKey(key) && control->geometry_.visible &&
+                control->geometry_.enabled) {
+                control->OnAccessKey(key);
                 return true;
             }
         }
@@ -66,18 +67,21 @@ bool Form::HandleFormKey(int virtualKey, bool alt, Control* from) {
             MoveFocus(GetKeyState(VK_SHIFT) < 0);
             return true;
         case VK_RETURN:
+            if (from && from->OwnsEnterKey()) {
+                return false;
+            }
             if (auto* button = dynamic_cast<CommandButton*>(from)) {
                 button->PerformClick();
                 return true;
             }
             if (props_.defaultButton) {
-                props_.defaultButton->PerformClick();
+                props_.defaultButton->OnDefaultKey('\r');
                 return true;
             }
             return false;
         case VK_ESCAPE:
             if (props_.cancelButton) {
-                props_.cancelButton->PerformClick();
+                props_.cancelButton->OnDefaultKey(0x1B);
                 return true;
             }
             return false;

@@ -195,7 +195,7 @@ char Label::AccessKey() const {
     return props_.useMnemonic ? AccessKeyOf(props_.caption) : 0;
 }
 
-void Label::OnAccessKey() {
+void Label::OnAccessKey(char) {
     FocusAfter(*this);
 }
 

@@ -48,7 +48,7 @@ protected:
     void PaintWindowless(HDC dc) override;
     void OnWindowlessClick() override { RaiseEvent(Click); }
     char AccessKey() const override;
-    void OnAccessKey() override;
+    void OnAccessKey(char key) override;
 
 private:
     struct Properties {

@@ -89,9 +89,19 @@ LRESULT WindowedControl::KeyboardFilter(HWND window, UINT message, WPARAM wParam
             return 0;
         }
     }
-    if (message == WM_CHAR && (wParam == '\t' || wParam == '\r' || wParam == 0x1B)) {
+    if (message == WM_CHAR &&
+        (wParam == '\t' || (wParam == '\r' && !OwnsEnterKey()) || wParam == 0x1B)) {
         return 0;
     }
+    return WindowMessage(window, message, wParam, lParam);
+}
+
+LRESULT WindowedControl::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallClassProcedure(window, message, wParam, lParam);
+}
+
+LRESULT WindowedControl::CallClassProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
     return CallWindowProc(classProcedure_, window, message, wParam, lParam);
 }
 

@@ -48,6 +48,10 @@ protected:
         return false;
     }
 
+    // What the filter passes on: by default the window class's own procedure.
+    virtual LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND window_;
 
 private:
