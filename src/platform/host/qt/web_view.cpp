@@ -28,7 +28,6 @@ WebView::WebView(QWidget& parent, Rect bounds, const std::optional<QString>& hel
         FallBack();
         return;
     }
-    process_->Send(WebViewRequest::Resize(bounds.Width(), bounds.Height()));
     readiness_.setSingleShot(true);
     QObject::connect(&readiness_, &QTimer::timeout, &context_, [this] { FallBack(); });
     readiness_.start(kReadyMs);
@@ -46,9 +45,6 @@ void WebView::Move(Rect bounds) {
     bounds_ = bounds;
     if (embedding_) {
         embedding_->Move(bounds);
-    }
-    if (process_) {
-        process_->Send(WebViewRequest::Resize(bounds.Width(), bounds.Height()));
     }
     if (fallback_) {
         fallback_->Move(bounds);

@@ -6,11 +6,7 @@ namespace win::host::desktop {
 
 namespace {
 
-// Larger than any screen; a size beyond it is a broken line, not a window.
-constexpr int kLargestSide = 1 << 15;
-
 constexpr std::string_view kNavigate = "navigate";
-constexpr std::string_view kResize = "resize";
 constexpr std::string_view kText = "text";
 constexpr std::string_view kQuit = "quit";
 constexpr std::string_view kWindow = "window";
@@ -44,24 +40,6 @@ std::optional<Number> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::optional<int> ParseSide(std::string_view text) {
-    const std::optional<int> side = ParseNumber<int>(text);
-    if (!side || *side < 0 || *side > kLargestSide) {
-        return std::nullopt;
-    }
-    return side;
-}
-
-std::optional<WebViewRequest> ParseResize(std::string_view rest) {
-    const Split sides = SplitWord(rest);
-    const std::optional<int> width = ParseSide(sides.word);
-    const std::optional<int> height = ParseSide(sides.rest);
-    if (!sides.hasRest || !width || !height) {
-        return std::nullopt;
-    }
-    return WebViewRequest::Resize(*width, *height);
-}
-
 std::optional<WebViewReport> ParseLoaded(std::string_view rest) {
     const Split outcome = SplitWord(rest);
     if (outcome.word != kOk && outcome.word != kFailed) {
@@ -88,14 +66,6 @@ WebViewRequest WebViewRequest::Navigate(std::string url) {
     WebViewRequest request;
     request.kind = Kind::Navigate;
     request.url = std::move(url);
-    return request;
-}
-
-WebViewRequest WebViewRequest::Resize(int width, int height) {
-    WebViewRequest request;
-    request.kind = Kind::Resize;
-    request.width = width;
-    request.height = height;
     return request;
 }
 
@@ -184,9 +154,6 @@ std::string FormatRequest(const WebViewRequest& request) {
     switch (request.kind) {
         case WebViewRequest::Kind::Navigate:
             return Line(kNavigate, EscapeLineText(request.url));
-        case WebViewRequest::Kind::Resize:
-            return Line(kResize,
-                        std::to_string(request.width) + ' ' + std::to_string(request.height));
         case WebViewRequest::Kind::ReportText:
             return std::string(kText) + '\n';
         case WebViewRequest::Kind::Quit:
@@ -216,9 +183,6 @@ std::optional<WebViewRequest> ParseRequest(std::string_view line) {
             return std::nullopt;
         }
         return WebViewRequest::Navigate(std::move(*url));
-    }
-    if (split.word == kResize) {
-        return ParseResize(split.rest);
     }
     if (split.word == kText && !split.hasRest) {
         return WebViewRequest::ReportText();

@@ -9,14 +9,13 @@ namespace win::host::desktop {
 
 // The lines the program and its web view helper exchange, one message a line, over the helper's
 // standard input (requests) and output (reports). Free text (an address, a title, the page's text)
-// is escaped so that no newline in it can start a message of its own.
+// is escaped so that no newline in it can start a message of its own. The helper's window is
+// placed, sized, shown and hidden by the program as a child of its own; the helper follows.
 
 struct WebViewRequest {
     enum class Kind {
         // Load `url`.
         Navigate,
-        // The helper's window takes `width` x `height`.
-        Resize,
         // Report the page's visible text.
         ReportText,
         // End the helper.
@@ -24,11 +23,8 @@ struct WebViewRequest {
     };
     Kind kind = Kind::Quit;
     std::string url;
-    int width = 0;
-    int height = 0;
 
     static WebViewRequest Navigate(std::string url);
-    static WebViewRequest Resize(int width, int height);
     static WebViewRequest ReportText();
     static WebViewRequest Quit();
     bool operator==(const WebViewRequest&) const = default;

@@ -85,9 +85,6 @@ void HelperSession::Handle(const desktop::WebViewRequest& request) {
         case Kind::Navigate:
             view_.load(QUrl(QString::fromStdString(request.url)));
             break;
-        case Kind::Resize:
-            view_.resize(request.width, request.height);
-            break;
         case Kind::ReportText:
             view_.page()->toPlainText([this](const QString& text) {
                 Report(desktop::WebViewReport::PageText(ToStd(text)));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLoggingCategory>
 
 #include "platform/host/qt/web_view_helper/helper_session.h"
 
@@ -26,6 +27,9 @@ void PrepareEngineEnvironment() {
 
 int main(int argc, char** argv) {
     PrepareEngineEnvironment();
+    // The engine describes its graphics set-up at every start; the program's output is no place
+    // for that.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -64,6 +64,15 @@ protected:
         }
     }
 
+    // A view whose helper is `path` instead of the one built alongside.
+    std::optional<WebViewId> CreateWithHelper(const char* path) {
+        const std::string kept = std::getenv("QUELLAN_WEB_VIEW_HELPER");
+        setenv("QUELLAN_WEB_VIEW_HELPER", path, 1);
+        std::optional<WebViewId> view = host().CreateWebView(window_, kViewBounds);
+        setenv("QUELLAN_WEB_VIEW_HELPER", kept.c_str(), 1);
+        return view;
+    }
+
     WebViewStatus State(WebViewId view) { return host().WebViewState(view).value(); }
 
     // The screen pixel at a point of the window's content.
@@ -83,14 +92,15 @@ protected:
 
     static int Samples(Rect area) { return ((area.Width() + 3) / 4) * ((area.Height() + 3) / 4); }
 
-    void ExpectFallbackWithAddress(WebViewId view, const std::string& why) {
-        std::cout << "[ web view ] the helper could not show the page here (" << why
-                  << "); checking the address pane instead\n";
+    // Saves the screenshot as `shotName`.png.
+    void ExpectFallbackWithAddress(WebViewId view, const std::string& why,
+                                   const std::string& shotName) {
+        std::cout << "[ web view ] no page here (" << why << "); checking the address pane\n";
         const WebViewStatus state = State(view);
         EXPECT_TRUE(state.fallback);
         EXPECT_EQ(state.address, server_.Address());
         fixture_.PumpFor(500);
-        const testing::Screenshot shot("web-view-fallback");
+        const testing::Screenshot shot(shotName);
         EXPECT_EQ(CountOf(shot, kViewBounds, kBlue), 0) << "the pane covers the view's rectangle";
     }
 
@@ -112,7 +122,8 @@ TEST_F(WebViewGuiTest, PageFromALocalServerShowsInsideOurWindowAndEndsWithIt) {
     ASSERT_TRUE(loaded) << "neither a load report nor the fallback";
     if (State(*view).fallback) {
         ExpectFallbackWithAddress(
-            *view, server_.PageRequests() == 0 ? "it did not start" : "it ended early");
+            *view, server_.PageRequests() == 0 ? "it did not start" : "it ended early",
+            "web-view-fallback");
         return;
     }
 
@@ -177,14 +188,18 @@ TEST_F(WebViewGuiTest, PageFromALocalServerShowsInsideOurWindowAndEndsWithIt) {
 }
 
 TEST_F(WebViewGuiTest, MissingHelperShowsTheAddressPane) {
-    const char* named = std::getenv("QUELLAN_WEB_VIEW_HELPER");
-    const std::string kept = named != nullptr ? named : "";
-    setenv("QUELLAN_WEB_VIEW_HELPER", "/nonexistent/quellan_web_view", 1);
-    const std::optional<WebViewId> view = host().CreateWebView(window_, kViewBounds);
-    setenv("QUELLAN_WEB_VIEW_HELPER", kept.c_str(), 1);
+    const std::optional<WebViewId> view = CreateWithHelper("/nonexistent/quellan_web_view");
     ASSERT_TRUE(view.has_value());
     host().Navigate(*view, server_.Address());
-    ExpectFallbackWithAddress(*view, "no helper at the named path");
+    ExpectFallbackWithAddress(*view, "no helper at the named path", "web-view-no-helper");
+}
+
+TEST_F(WebViewGuiTest, HelperThatEndsAtOnceGivesWayToTheAddressPane) {
+    const std::optional<WebViewId> view = CreateWithHelper("/bin/true");
+    ASSERT_TRUE(view.has_value());
+    host().Navigate(*view, server_.Address());
+    ASSERT_TRUE(fixture_.PumpUntil([&] { return State(*view).fallback; }));
+    ExpectFallbackWithAddress(*view, "the helper ended without a window", "web-view-helper-ended");
 }
 
 }  // namespace
