@@ -1,11 +1,8 @@
 // Runs the real program in its console view, on the machine's own interface table.
 
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +15,7 @@
 
 #include "meter/leading_number.h"
 #include "platform/files/temporary_folder.h"
+#include "tests/app/loopback_traffic.h"
 
 namespace quellan {
 namespace {
@@ -116,32 +114,6 @@ double ReceivedKilobytes(const std::string& line) {
     return LeadingNumber(field.substr(std::string("接收字节: ").size()));
 }
 
-// Bounded UDP traffic to a port of our own on 127.0.0.1.
-std::uint64_t SendLoopbackTraffic(int datagrams) {
-    int receiver = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    int sender = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof(address);
-    std::uint64_t sent = 0;
-    if (::bind(receiver, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-        ::getsockname(receiver, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        std::array<char, 1000> payload{};
-        for (int i = 0; i < datagrams; ++i) {
-            if (::sendto(sender, payload.data(), payload.size(), 0,
-                         reinterpret_cast<sockaddr*>(&address), sizeof(address)) > 0) {
-                sent += payload.size();
-            }
-            while (::recv(receiver, payload.data(), payload.size(), 0) > 0) {
-            }
-        }
-    }
-    ::close(receiver);
-    ::close(sender);
-    return sent;
-}
-
 class ConsoleProgramTest : public testing_support::TemporaryFolderTest {
 protected:
     std::filesystem::path TotalsFile() const { return Folder() / "allbandwidth.dat"; }
@@ -155,7 +127,7 @@ TEST_F(ConsoleProgramTest, CountsLoopbackTrafficAndAddsTheRunToTheTotalsFile) {
     }
     ASSERT_TRUE(line) << ReadFile(Folder() / "errors.txt");
     double before = ReceivedKilobytes(*line);
-    std::uint64_t sentBytes = SendLoopbackTraffic(2000);
+    std::uint64_t sentBytes = testing_support::SendLoopbackTraffic(2000);
     ASSERT_GT(sentBytes, 0u);
     program.ReadToEnd();
     EXPECT_EQ(program.Wait(), 0) << ReadFile(Folder() / "errors.txt");
