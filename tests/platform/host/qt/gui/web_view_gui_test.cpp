@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <cstdlib>
 #include <iostream>
 
@@ -185,6 +187,29 @@ TEST_F(WebViewGuiTest, PageFromALocalServerShowsInsideOurWindowAndEndsWithIt) {
         },
         15000))
         << "the helper's window outlived ours";
+}
+
+TEST_F(WebViewGuiTest, HelperThatDiesGivesWayToTheAddressPane) {
+    const std::optional<WebViewId> view = host().CreateWebView(window_, kViewBounds);
+    ASSERT_TRUE(view.has_value());
+    host().Navigate(*view, server_.Address());
+    ASSERT_TRUE(fixture_.PumpUntil(
+        [&] { return State(*view).loadsFinished > 0 || State(*view).fallback; }, kLoadMs));
+    if (State(*view).fallback) {
+        GTEST_SKIP() << "the helper does not run here; the other tests check the address pane";
+    }
+    // Qt names the owning process on each of its windows.
+    const std::string owner =
+        RunTool("xprop -id " + testing::HexWindow(State(*view).helperWindow) + " _NET_WM_PID");
+    const std::size_t equals = owner.find("= ");
+    ASSERT_NE(equals, std::string::npos) << owner;
+    const pid_t helper = static_cast<pid_t>(std::stol(owner.substr(equals + 2)));
+    ASSERT_GT(helper, 1);
+    ASSERT_EQ(::kill(helper, SIGKILL), 0);
+
+    ASSERT_TRUE(fixture_.PumpUntil([&] { return State(*view).fallback; }));
+    EXPECT_EQ(State(*view).helperWindow, 0u);
+    ExpectFallbackWithAddress(*view, "the helper was killed", "web-view-helper-died");
 }
 
 TEST_F(WebViewGuiTest, MissingHelperShowsTheAddressPane) {
