@@ -227,6 +227,7 @@ void Form::CreateFormWindow() {
                    clientHeight, nullptr, nullptr, this);
     if (hwnd_) {
         PlaceWindow();
+        SendIcon();
     }
 }
 
@@ -394,6 +395,21 @@ void Form::SetPicture(PictureRef picture) {
     if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, true);
     }
+}
+
+void Form::SetIcon(PictureRef icon) {
+    props_.icon = std::move(icon);
+    SendIcon();
+}
+
+void Form::SendIcon() {
+    if (!hwnd_) {
+        return;
+    }
+    const auto bitmap =
+        props_.icon ? static_cast<LPARAM>(props_.icon->Handle().Value()) : LPARAM{0};
+    SendMessage(hwnd_, WM_SETICON, ICON_BIG, bitmap);
+    SendMessage(hwnd_, WM_SETICON, ICON_SMALL, bitmap);
 }
 
 // ---- messages ----------------------------------------------------------------------------------

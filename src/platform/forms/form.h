@@ -92,8 +92,10 @@ public:
     // Drawn at the client area's top-left corner at its own size, under the labels.
     const PictureRef& Picture() const;
     void SetPicture(PictureRef picture);
+    // The window's icon, large and small alike; the desktop shows it in the title bar and the
+    // task list. The form keeps the picture alive for its window.
     const PictureRef& Icon() const { return props_.icon; }
-    void SetIcon(PictureRef icon) { props_.icon = std::move(icon); }
+    void SetIcon(PictureRef icon);
     // The font the form's user controls see as their ambient font; a change of the object or
     // of its attributes is an ambient change.
     const FontRef& Font() const;
@@ -187,6 +189,7 @@ private:
     void ReleaseControls();
     Control* ControlById(int id) const;
     void ResetFont();
+    void SendIcon();
 
     LRESULT Procedure(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
