@@ -13,6 +13,7 @@
 #include "platform/user/keyboard_focus.h"
 #include "platform/user/messaging.h"
 #include "platform/user/mouse_capture.h"
+#include "platform/user/non_client_hit_test.h"
 #include "platform/user/painting.h"
 #include "platform/user/session.h"
 #include "platform/user/surface.h"
@@ -107,16 +108,43 @@ LRESULT ControlColour(WPARAM wParam, bool edit) {
     return static_cast<LRESULT>(GetSysColorBrush(background).Value());
 }
 
-LRESULT SetCursorFromClass(HWND hWnd, const user::Window& window, WPARAM wParam, LPARAM lParam) {
+int FrameCursor(LRESULT hit) {
+    switch (hit) {
+        case HTLEFT:
+        case HTRIGHT:
+            return IDC_SIZEWE;
+        case HTTOP:
+        case HTBOTTOM:
+            return IDC_SIZENS;
+        default:
+            return IDC_ARROW;
+    }
+}
+
+LRESULT SetCursorFromClass(const user::Window& window, WPARAM wParam, LPARAM lParam) {
     if (window.IsChild() && SendMessage(window.parent, WM_SETCURSOR, wParam, lParam) != 0) {
         return 1;
     }
-    if (static_cast<std::int16_t>(LOWORD(lParam)) == HTCLIENT && window.windowClass->info.hCursor) {
+    const LRESULT hit = static_cast<std::int16_t>(LOWORD(lParam));
+    if (hit == HTCLIENT && window.windowClass->info.hCursor) {
         SetCursor(window.windowClass->info.hCursor);
         return 1;
     }
-    (void)hWnd;
+    if (hit != HTCLIENT && hit >= HTNOWHERE) {
+        SetCursor(LoadCursor(nullptr, FrameCursor(hit)));
+        return 1;
+    }
     return 0;
+}
+
+LRESULT MouseActivation(const user::Window& window, WPARAM wParam, LPARAM lParam) {
+    // The parent has the first word.
+    if (window.IsChild()) {
+        if (const LRESULT answer = SendMessage(window.parent, WM_MOUSEACTIVATE, wParam, lParam)) {
+            return answer;
+        }
+    }
+    return (window.exStyle & WS_EX_NOACTIVATE) ? MA_NOACTIVATE : MA_ACTIVATE;
 }
 
 LRESULT AfterMove(const user::Window& window, LPARAM lParam) {
@@ -209,7 +237,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SETCURSOR:
-            return SetCursorFromClass(hWnd, *window, wParam, lParam);
+            return SetCursorFromClass(*window, wParam, lParam);
+        case WM_NCHITTEST:
+            return user::DefaultHitTest(*session, *window,
+                                        {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         case WM_WINDOWPOSCHANGED:
             return AfterMove(*window, lParam);
         case WM_MOUSEWHEEL:
@@ -230,7 +261,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION:
             return 1;
         case WM_MOUSEACTIVATE:
-            return 1;
+            return MouseActivation(*window, wParam, lParam);
         default:
             return 0;
     }

@@ -1,8 +1,12 @@
 #include "platform/user/host_bridge.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/gdi/text/utf8.h"
 #include "platform/user/messaging.h"
 #include "platform/user/mouse_tracking.h"
+#include "platform/user/non_client_hit_test.h"
 #include "platform/user/shell_notify_icon.h"
 #include "platform/user/surface.h"
 #include "platform/user/user_internal.h"
@@ -130,14 +134,8 @@ void SendToTopLevels(Session& session, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// The host names the window it delivers to; while a button is held that is the pressed window
-// even when the pointer has left it, so look where the pointer really is.
-HWND WindowUnderCursor(const Session& session, const Window& topLevel) {
-    const POINT cursor = session.input.cursor;
-    if (Contains(ContentRect(session, topLevel), cursor)) {
-        return HitTestTopLevel(session, topLevel, cursor);
-    }
-    return WindowFromPoint(cursor);
+bool IsPress(host::MouseAction action) {
+    return action == host::MouseAction::Press || action == host::MouseAction::DoubleClick;
 }
 
 HWND KeyboardTarget(const Session& session) {
@@ -165,33 +163,58 @@ void HostBridge::UpdateModifiers(const host::Modifiers& modifiers) {
 }
 
 void HostBridge::OnMouse(host::WindowId native, const host::MouseEvent& event) {
-    Window* topLevel = session_.Get(session_.FindByNative(native));
-    if (topLevel == nullptr) {
+    const HWND topLevel = session_.FindByNative(native);
+    if (session_.Get(topLevel) == nullptr) {
         return;
     }
-    session_.input.cursor = {event.screen.x, event.screen.y};
+    // The desktop activates what is clicked; here the window's WM_MOUSEACTIVATE decides, as the
+    // press is taken from the queue.
+    if (IsPress(event.action) && session_.Get(session_.input.capture) == nullptr) {
+        pressed_.push_back(topLevel);
+        if (activated_ == topLevel) {
+            activated_.reset();
+        }
+    }
+    // Finding the window under the pointer asks window procedures (WM_NCHITTEST).
+    Defer([this, topLevel, event] { DeliverMouse(topLevel, event); });
+}
+
+void HostBridge::DeliverMouse(HWND named, const host::MouseEvent& event) {
+    if (session_.Get(named) == nullptr) {
+        return;
+    }
+    const POINT screen{event.screen.x, event.screen.y};
+    session_.input.cursor = screen;
     UpdateMouseButtons(event);
 
+    // The move that follows says where the pointer is.
+    if (event.action == host::MouseAction::Enter) {
+        return;
+    }
     const bool left = event.action == host::MouseAction::Leave;
-    const HWND under = left ? HWND{} : WindowUnderCursor(session_, *topLevel);
+    const MouseRoute route = left ? MouseRoute{} : RouteMouse(session_, screen, named);
+    const HWND under = route.window;
     if (!left) {
         session_.input.mouseOver = under;
-    } else if (session_.input.mouseOver && TopLevelOf(session_, *topLevel) == topLevel) {
+    } else if (session_.input.mouseOver) {
         session_.input.mouseOver = nullptr;
     }
-    PostLeaveNotices(session_, left ? HWND{} : under);
+    PostLeaveNotices(session_, under);
     if (left || event.action == host::MouseAction::Move) {
-        RestartHoverWaits(session_, left ? HWND{} : under);
+        RestartHoverWaits(session_, under);
     }
-    if (left || event.action == host::MouseAction::Enter) {
+    if (left) {
         return;
     }
 
-    HWND target = session_.Get(session_.input.capture) ? session_.input.capture : under;
-    if (!session_.input.capture && !topLevel->IsEnabled()) {
+    const bool captured = session_.Get(session_.input.capture) != nullptr;
+    const Window* namedWindow = session_.Get(named);
+    if (!captured &&
+        (route.hit == HTERROR || namedWindow == nullptr || !namedWindow->IsEnabled())) {
         return;
     }
-    Window* window = session_.Get(target);
+    const HWND target = captured ? session_.input.capture : under;
+    const Window* window = session_.Get(target);
     if (window == nullptr) {
         return;
     }
@@ -200,11 +223,15 @@ void HostBridge::OnMouse(host::WindowId native, const host::MouseEvent& event) {
         const HWND focus = KeyboardTarget(session_) ? KeyboardTarget(session_) : target;
         PostInput(session_, focus, WM_MOUSEWHEEL,
                   MAKEWPARAM(static_cast<int>(keys), event.wheelDelta),
-                  MAKELPARAM(event.screen.x, event.screen.y));
+                  MAKELPARAM(screen.x, screen.y));
+        return;
+    }
+    if (!captured && route.hit != HTCLIENT) {
+        PostNonClientMouse(target, route.hit, event);
         return;
     }
     const POINT client = ClientOrigin(session_, *window);
-    const LPARAM position = MAKELPARAM(event.screen.x - client.x, event.screen.y - client.y);
+    const LPARAM position = MAKELPARAM(screen.x - client.x, screen.y - client.y);
     if (event.action == host::MouseAction::Move) {
         PostInput(session_, target, WM_MOUSEMOVE, keys, position);
         return;
@@ -213,6 +240,18 @@ void HostBridge::OnMouse(host::WindowId native, const host::MouseEvent& event) {
     const UINT message = ButtonMessage(event.button, event.action, doubleClicks);
     if (message != WM_NULL) {
         PostInput(session_, target, message, keys, position);
+    }
+}
+
+// Outside the client area the message names the part hit and the point on the screen; double
+// clicks come there whatever the class says.
+void HostBridge::PostNonClientMouse(HWND target, LRESULT hit, const host::MouseEvent& event) {
+    const UINT clientMessage = event.action == host::MouseAction::Move
+                                   ? WM_MOUSEMOVE
+                                   : ButtonMessage(event.button, event.action, true);
+    if (clientMessage != WM_NULL) {
+        PostInput(session_, target, NonClientMouseMessage(clientMessage), static_cast<WPARAM>(hit),
+                  MAKELPARAM(event.screen.x, event.screen.y));
     }
 }
 
@@ -238,6 +277,11 @@ void HostBridge::PostKey(HWND target, const host::KeyEvent& event) {
 }
 
 void HostBridge::OnKey(host::WindowId native, const host::KeyEvent& event) {
+    // Keys wait with the mouse, so that input stays in the order it came.
+    Defer([this, native, event] { DeliverKey(native, event); });
+}
+
+void HostBridge::DeliverKey(host::WindowId native, const host::KeyEvent& event) {
     const bool down = event.action == host::KeyAction::Down;
     SetKey(session_.input, event.virtualKey, down);
     SetKey(session_.input, GenericKey(event.virtualKey), down);
@@ -252,6 +296,10 @@ void HostBridge::OnKey(host::WindowId native, const host::KeyEvent& event) {
 }
 
 void HostBridge::OnText(host::WindowId native, std::string_view utf8) {
+    Defer([this, native, text = std::string(utf8)] { DeliverText(native, text); });
+}
+
+void HostBridge::DeliverText(host::WindowId native, std::string_view utf8) {
     HWND target = KeyboardTarget(session_);
     if (!target) {
         target = session_.FindByNative(native);
@@ -276,7 +324,8 @@ void HostBridge::OnCloseRequested(host::WindowId native) {
 
 void HostBridge::OnActivationChanged(host::WindowId native, bool active) {
     const HWND window = session_.FindByNative(native);
-    if (!window) {
+    if (!window ||
+        (active && std::find(pressed_.begin(), pressed_.end(), window) != pressed_.end())) {
         return;
     }
     if (active) {
@@ -375,6 +424,7 @@ void HostBridge::RunDeferred() {
             work();
         }
     }
+    pressed_.clear();
 }
 
 void PumpHost(Session& session) {

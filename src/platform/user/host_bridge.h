@@ -38,12 +38,18 @@ private:
     void UpdateMouseButtons(const host::MouseEvent& event);
     void UpdateModifiers(const host::Modifiers& modifiers);
     void PostKey(HWND target, const host::KeyEvent& event);
+    void DeliverMouse(HWND named, const host::MouseEvent& event);
+    void PostNonClientMouse(HWND target, LRESULT hit, const host::MouseEvent& event);
+    void DeliverKey(host::WindowId native, const host::KeyEvent& event);
+    void DeliverText(host::WindowId native, std::string_view utf8);
 
     Session& session_;
     std::vector<std::function<void()>> deferred_;
     // The host's last word on activation in this round: activated, or deactivated.
     std::optional<HWND> activated_;
     std::optional<HWND> deactivated_;
+    // Windows pressed in this round: their activation waits for WM_MOUSEACTIVATE.
+    std::vector<HWND> pressed_;
 };
 
 // Lets the host deliver what is waiting, then runs what that deferred.

@@ -30,12 +30,6 @@ bool TakeFrom(std::deque<MSG>& queue, MSG* msg, HWND filter, UINT min, UINT max,
     return false;
 }
 
-bool SetsCursor(UINT message) {
-    return message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
-           message == WM_MBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
-           message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-}
-
 MSG Generated(const user::Session& session, HWND window, UINT message, WPARAM wParam,
               LPARAM lParam) {
     MSG msg{window,
@@ -55,14 +49,11 @@ bool RetrieveOne(user::Session& session, MSG* msg, HWND filter, UINT min, UINT m
         session.messageTime = static_cast<LONG>(msg->time);
         return true;
     }
-    if (TakeFrom(session.inputMessages, msg, filter, min, max, remove)) {
+    while (TakeFrom(session.inputMessages, msg, filter, min, max, remove)) {
         session.messageTime = static_cast<LONG>(msg->time);
-        if (remove && SetsCursor(msg->message) && !session.input.capture &&
-            session.Get(msg->hwnd) != nullptr) {
-            SendMessage(msg->hwnd, WM_SETCURSOR, static_cast<WPARAM>(msg->hwnd.Value()),
-                        MAKELPARAM(static_cast<int>(HTCLIENT), static_cast<int>(msg->message)));
+        if (!remove || user::PrepareMouseMessage(session, *msg)) {
+            return true;
         }
-        return true;
     }
     if (session.quitCode) {
         *msg = Generated(session, nullptr, WM_QUIT, static_cast<WPARAM>(*session.quitCode), 0);

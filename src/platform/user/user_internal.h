@@ -26,12 +26,16 @@ void PlaceInStackingBand(Session& session, Window& topLevel);
 // Geometry.
 void RecalculateClientArea(Session& session, Window& window);
 void SyncNativeGeometry(Session& session, Window& topLevel);
-// The deepest visible, enabled window of the top-level window at a screen point, honouring
-// window regions; the top-level window itself when no child is there.
-HWND HitTestTopLevel(const Session& session, const Window& topLevel, POINT screen);
 void ShapeNativeWindow(Session& session, Window& topLevel);
 
 // Input and activation.
+// Where the mouse at a screen point goes, and the window's WM_NCHITTEST answer there; null when
+// nothing of ours takes it. `named` is the top-level window the desktop delivered to.
+struct MouseRoute {
+    HWND window;
+    LRESULT hit = 0;
+};
+MouseRoute RouteMouse(Session& session, POINT screen, HWND named);
 // `candidate` is a (grand)child of `ancestor`.
 bool IsDescendant(const Session& session, HWND candidate, HWND ancestor);
 bool IsActivatable(const Window& window);
@@ -46,6 +50,11 @@ void RestartHoverWaits(Session& session, HWND under);
 // WM_MOUSEHOVER to every window the cursor has rested on for its hover time.
 void PostDueHoverNotices(Session& session);
 void PostTrayNotification(Session& session, UINT mouseMessage);
+// Run as a mouse message is taken from the queue; false when the click is eaten.
+bool PrepareMouseMessage(Session& session, const MSG& msg);
+// WM_PARENTNOTIFY up the parent chain: WM_CREATE or WM_DESTROY of `child`, or a press on it.
+void NotifyParentsOfLifetime(Session& session, HWND child, UINT event);
+void NotifyParentsOfPress(Session& session, HWND child, UINT buttonDown, POINT screen);
 
 // Messages: posting from within the manager, with the time and cursor position of now.
 void PostInput(Session& session, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

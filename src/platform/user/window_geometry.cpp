@@ -122,16 +122,6 @@ void ShowOrHide(user::Session& session, user::Window& window, bool show) {
     }
 }
 
-bool PointInWindow(const user::Session& session, const user::Window& window, POINT screen) {
-    const POINT origin = user::WindowOrigin(session, window);
-    const RECT rect{origin.x, origin.y, origin.x + user::Width(window.rect),
-                    origin.y + user::Height(window.rect)};
-    if (!user::Contains(rect, screen)) {
-        return false;
-    }
-    return !window.region || PtInRegion(window.region, screen.x - origin.x, screen.y - origin.y);
-}
-
 }  // namespace
 
 namespace user {
@@ -171,31 +161,6 @@ void SyncNativeGeometry(Session& session, Window& topLevel) {
 void PlaceInStackingBand(Session& session, Window& topLevel) {
     if (!topLevel.IsChild()) {
         PlaceTopLevel(session, topLevel, HWND_TOP);
-    }
-}
-
-HWND HitTestTopLevel(const Session& session, const Window& topLevel, POINT screen) {
-    const Window* current = &topLevel;
-    for (;;) {
-        const POINT client = ClientOrigin(session, *current);
-        const RECT clientRect = Offset(current->client, client.x - current->client.left,
-                                       client.y - current->client.top);
-        if (!Contains(clientRect, screen)) {
-            return current->handle;
-        }
-        const Window* hit = nullptr;
-        for (HWND child : current->children) {
-            const Window* window = session.Get(child);
-            if (window != nullptr && window->IsVisible() &&
-                PointInWindow(session, *window, screen)) {
-                hit = window;
-                break;
-            }
-        }
-        if (hit == nullptr || !hit->IsEnabled()) {
-            return current->handle;
-        }
-        current = hit;
     }
 }
 
@@ -367,20 +332,6 @@ bool SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
 bool MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) {
     return SetWindowPos(hWnd, nullptr, X, Y, nWidth, nHeight,
                         SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW));
-}
-
-HWND WindowFromPoint(POINT Point) {
-    user::Session* session = user::Current();
-    if (session == nullptr) {
-        return nullptr;
-    }
-    for (HWND handle : session->topLevels) {
-        const user::Window* window = session->Get(handle);
-        if (window != nullptr && window->IsVisible() && PointInWindow(*session, *window, Point)) {
-            return user::HitTestTopLevel(*session, *window, Point);
-        }
-    }
-    return nullptr;
 }
 
 int SetWindowRgn(HWND hWnd, HRGN hRgn, bool bRedraw) {

@@ -244,6 +244,9 @@ HWND CreateWindowEx(DWORD dwExStyle, std::string_view lpClassName, std::string_v
         POINT origin{created->rect.left + client.left, created->rect.top + client.top};
         SendMessage(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
     }
+    if (child && session->Get(handle) != nullptr) {
+        user::NotifyParentsOfLifetime(*session, handle, WM_CREATE);
+    }
     if ((created = session->Get(handle)) == nullptr) {
         return nullptr;
     }
@@ -263,6 +266,9 @@ bool DestroyWindow(HWND hWnd) {
         return false;
     }
     const auto held = session->Hold(hWnd);
+    if (window->IsChild()) {
+        user::NotifyParentsOfLifetime(*session, hWnd, WM_DESTROY);
+    }
     DestroyOwnedWindows(*session, hWnd);
     window = session->Get(hWnd);
     if (window == nullptr || window->destroying) {

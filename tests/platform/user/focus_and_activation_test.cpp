@@ -62,7 +62,7 @@ TEST_F(FocusAndActivationTest, SwitchingWindowsNamesTheOtherOneAndMovesTheFocus)
 TEST_F(FocusAndActivationTest, AClickOnAnotherWindowActivatesItBeforeThePress) {
     desktop.Host().Click({220, 20});
     EXPECT_EQ(trace, (Lines{"A WM_NCACTIVATE 0 B", "A WM_ACTIVATE 0 B", "B WM_NCACTIVATE 1 A",
-                            "B WM_ACTIVATE 1 A", "a1 WM_KILLFOCUS B", "B WM_SETFOCUS a1",
+                            "B WM_ACTIVATE 2 A", "a1 WM_KILLFOCUS B", "B WM_SETFOCUS a1",
                             "b1 WM_LBUTTONDOWN"}));
 }
 

@@ -50,6 +50,13 @@ std::string MessageName(UINT message) {
         {WM_ENDSESSION, "WM_ENDSESSION"},
         {WM_STYLECHANGING, "WM_STYLECHANGING"},
         {WM_STYLECHANGED, "WM_STYLECHANGED"},
+        {WM_NCHITTEST, "WM_NCHITTEST"},
+        {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+        {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+        {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+        {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+        {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+        {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
     };
     auto found = kNames.find(message);
     return found == kNames.end() ? std::to_string(message) : found->second;
