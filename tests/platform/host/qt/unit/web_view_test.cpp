@@ -183,5 +183,18 @@ TEST(WebViewHelperLocationTest, TheVariableNamesAnExecutableFileOrNothing) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(WebViewEngineTest, TheHostLeavesTheBrowserEngineToItsHelper) {
+    // Linked into the host, the engine would cost every run of the program its memory.
+    std::ifstream maps("/proc/self/maps");
+    ASSERT_TRUE(maps.is_open());
+    std::string line;
+    int mapped = 0;
+    while (std::getline(maps, line)) {
+        EXPECT_EQ(line.find("libQt6WebEngine"), std::string::npos) << line;
+        ++mapped;
+    }
+    EXPECT_GT(mapped, 10) << "the test reads its own mappings";
+}
+
 }  // namespace
 }  // namespace win::host
