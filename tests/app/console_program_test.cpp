@@ -6,11 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "meter/leading_number.h"
@@ -114,6 +117,30 @@ double ReceivedKilobytes(const std::string& line) {
     return LeadingNumber(field.substr(std::string("接收字节: ").size()));
 }
 
+// Hides the desktop's variables from the programs a test starts, for the test's length.
+class WithoutDisplay {
+public:
+    WithoutDisplay() {
+        for (const char* name : kNames) {
+            if (const char* value = std::getenv(name)) {
+                saved_.emplace_back(name, value);
+            }
+            ::unsetenv(name);
+        }
+    }
+    ~WithoutDisplay() {
+        for (const auto& [name, value] : saved_) {
+            ::setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+    WithoutDisplay(const WithoutDisplay&) = delete;
+    WithoutDisplay& operator=(const WithoutDisplay&) = delete;
+
+private:
+    static constexpr std::array kNames{"DISPLAY", "WAYLAND_DISPLAY"};
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
 class ConsoleProgramTest : public testing_support::TemporaryFolderTest {
 protected:
     std::filesystem::path TotalsFile() const { return Folder() / "allbandwidth.dat"; }
@@ -181,6 +208,15 @@ TEST_F(ConsoleProgramTest, FailedSaveIsReportedAndTheExitStatusSaysSo) {
     std::string errors = ReadFile(Folder() / "errors.txt");
     EXPECT_NE(errors.find("无法保存流量累计文件"), std::string::npos) << errors;
     EXPECT_TRUE(std::filesystem::is_directory(TotalsFile()));
+}
+
+TEST_F(ConsoleProgramTest, WithoutADisplayItShowsTheConsoleViewUnasked) {
+    const WithoutDisplay noDisplay;
+    RunningProgram program(Folder(), {"--ticks", "2"});
+    program.ReadToEnd();
+    EXPECT_EQ(program.Wait(), 0) << ReadFile(Folder() / "errors.txt");
+    EXPECT_EQ(std::count_if(program.Lines().begin(), program.Lines().end(), IsTickLine), 2);
+    EXPECT_TRUE(std::filesystem::exists(TotalsFile()));
 }
 
 TEST_F(ConsoleProgramTest, HelpAndBadOptions) {
