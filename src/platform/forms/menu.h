@@ -2,7 +2,8 @@
 
 // A form's menu: a top-level Menu holds items, each an item Menu of its own with a caption
 // ("-" makes a separator), Enabled, Visible, Checked and a Click event. A form never shows a menu
-// bar; its menus open only as pop-ups (Form::PopupMenu, or ShowPopupMenu for a control).
+// bar; its menus open only as pop-ups (Form::PopupMenu, or ShowPopupMenu for a control). A pop-up
+// is one level deep: an item's own items are not shown, the item is chosen like any other.
 //
 //     Menu Mnu_Traymenu{*this, "Mnu_Traymenu"};
 //     Menu cmdAbout{Mnu_Traymenu, "cmdAbout"};

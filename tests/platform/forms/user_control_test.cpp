@@ -288,6 +288,19 @@ TEST_F(UserControls, TheSurfaceKeepsItsDrawingAndRefreshPutsItOnTheScreen) {
     EXPECT_EQ(GetPixel(control.hDC(), 150, 50), 0x000000FFu);
 }
 
+TEST_F(UserControls, TheMousePointerShowsOverTheControlAndUnknownOnesAreRefused) {
+    form.Show();
+    form.ctlOne.SetMousePointer(vbIbeam);
+    form.ctlOne.SetMousePointer(99);  // a picture of its own: not on this platform
+    EXPECT_EQ(form.ctlOne.MousePointer(), vbIbeam);
+    const POINT point = OnControl(20, 10);
+    desktop.Host().MoveMouse({point.x, point.y});
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_IBEAM));
+    form.ctlOne.SetMousePointer(vbDefault);
+    desktop.Host().MoveMouse({point.x + 1, point.y});
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+}
+
 TEST_F(UserControls, TheExtendersToolTipShowsOverTheControl) {
     form.toolTip = "下载速率";
     form.Show();
