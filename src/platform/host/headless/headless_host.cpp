@@ -1,6 +1,7 @@
 #include "platform/host/headless/headless_host.h"
 
 #include "platform/gdi/png/png_codec.h"
+#include "platform/host/virtual_keys.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -10,34 +11,24 @@ namespace win::host {
 
 namespace {
 
-constexpr int kVkShift = 0x10;
-constexpr int kVkControl = 0x11;
-constexpr int kVkMenu = 0x12;
-constexpr int kVkLeftShift = 0xA0;
-constexpr int kVkRightShift = 0xA1;
-constexpr int kVkLeftControl = 0xA2;
-constexpr int kVkRightControl = 0xA3;
-constexpr int kVkLeftMenu = 0xA4;
-constexpr int kVkRightMenu = 0xA5;
-
 // A loop step that keeps setting a wake-up that is already due would spin for ever.
 constexpr int kMaxStepsAtOneInstant = 100000;
 
 void UpdateModifiers(Modifiers& modifiers, int virtualKey, bool down) {
     switch (virtualKey) {
-        case kVkShift:
-        case kVkLeftShift:
-        case kVkRightShift:
+        case VK_SHIFT:
+        case VK_LSHIFT:
+        case VK_RSHIFT:
             modifiers.shift = down;
             break;
-        case kVkControl:
-        case kVkLeftControl:
-        case kVkRightControl:
+        case VK_CONTROL:
+        case VK_LCONTROL:
+        case VK_RCONTROL:
             modifiers.control = down;
             break;
-        case kVkMenu:
-        case kVkLeftMenu:
-        case kVkRightMenu:
+        case VK_MENU:
+        case VK_LMENU:
+        case VK_RMENU:
             modifiers.alt = down;
             break;
         default:
