@@ -52,8 +52,9 @@ void PaintPushButton(HDC dc, const RECT& bounds, const PushButtonLook& look,
     DrawFrame(dc, inner, look);
 
     const HFONT previousFont = SelectObject(dc, font);
+    // Clipped inside the edge only: a low glyph such as the "_" of a small button must show.
     RECT textBox = bounds;
-    InflateRect(&textBox, -4, -4);
+    InflateRect(&textBox, -2, -2);
     DrawCaption(dc, textBox, look, caption);
     if (previousFont) {
         SelectObject(dc, previousFont);

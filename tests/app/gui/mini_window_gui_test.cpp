@@ -59,13 +59,14 @@ protected:
                 origin_.top + (box.top + box.height / 2) / kTwipsPerPixel);
     }
 
-    // The inside of the received figure's box, within its sunken edge.
-    ScreenRect ReceivedFigure() const {
-        const int left = origin_.left + kReceivedBox.left / kTwipsPerPixel;
-        const int top = origin_.top + kReceivedBox.top / kTwipsPerPixel;
-        return {left + 3, top + 3, left + kReceivedBox.width / kTwipsPerPixel - 3,
-                top + kReceivedBox.height / kTwipsPerPixel - 3};
+    // The screen inside a control's box, within its 2-pixel edge.
+    ScreenRect InsideOf(const TwipsBox& box) const {
+        const int left = origin_.left + box.left / kTwipsPerPixel;
+        const int top = origin_.top + box.top / kTwipsPerPixel;
+        return {left + 2, top + 2, left + box.width / kTwipsPerPixel - 2,
+                top + box.height / kTwipsPerPixel - 2};
     }
+    ScreenRect ReceivedFigure() const { return InsideOf(kReceivedBox); }
 
     // The mini window copies the statistics window's received total once that window is loaded
     // and sampling: until then the box is blank.
@@ -144,6 +145,13 @@ TEST_F(MiniWindowOnDesktop, FramelessInTheCornerAboveALaterWindowAndOffTheTaskba
         });
     })) << "the mini window's artwork is not on the screen";
     const Screenshot alone("mini-window");
+    // Both title buttons show their captions; the "_" sits low in its small button.
+    for (const TwipsBox& button : {kHideButton, kCloseButton}) {
+        const auto pixels = alone.Area(InsideOf(button));
+        EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(),
+                                [](std::uint32_t pixel) { return (pixel & 0xFF) < 0x40; }))
+            << "no caption on the button at " << button.left << " twips";
+    }
 
     // A window opened later, over the same corner, stays below it.
     ChildProcess later("xmessage",
