@@ -7,6 +7,10 @@ namespace quellan {
 // Whether this build has the desktop host and the windows to show on it.
 bool DesktopBuilt();
 
+// Whether the desktop the environment names answers, so that the run can start there. Only when
+// DesktopBuilt().
+bool DesktopReachable();
+
 // Runs the windows on the desktop until the program ends; the exit status. Only when
 // DesktopBuilt(); argc and argv must outlive the run.
 int RunOnDesktop(int& argc, char** argv);

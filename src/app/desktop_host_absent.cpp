@@ -8,6 +8,10 @@ bool DesktopBuilt() {
     return false;
 }
 
+bool DesktopReachable() {
+    return false;
+}
+
 int RunOnDesktop(int&, char**) {
     throw std::logic_error("this build has no desktop host");
 }

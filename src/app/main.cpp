@@ -37,7 +37,13 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     quellan::DesktopFacts facts = CurrentDesktopFacts();
-    switch (quellan::ChooseProgramMode(parsed.options, facts)) {
+    quellan::ProgramMode mode = quellan::ChooseProgramMode(parsed.options, facts);
+    // The desktop's library ends the process when it cannot connect, so ask before starting it.
+    if (mode == quellan::ProgramMode::Desktop && !quellan::DesktopReachable()) {
+        std::cerr << "quellan: 无法连接到桌面，改在终端中显示。\n";
+        mode = quellan::ProgramMode::Console;
+    }
+    switch (mode) {
         case quellan::ProgramMode::Help:
             std::cout << quellan::HelpText(UserSettingsFile());
             return 0;

@@ -129,6 +129,9 @@ public:
         }
     }
     ~WithoutDisplay() {
+        for (const char* name : kNames) {
+            ::unsetenv(name);
+        }
         for (const auto& [name, value] : saved_) {
             ::setenv(name.c_str(), value.c_str(), 1);
         }
@@ -217,6 +220,21 @@ TEST_F(ConsoleProgramTest, WithoutADisplayItShowsTheConsoleViewUnasked) {
     EXPECT_EQ(program.Wait(), 0) << ReadFile(Folder() / "errors.txt");
     EXPECT_EQ(std::count_if(program.Lines().begin(), program.Lines().end(), IsTickLine), 2);
     EXPECT_TRUE(std::filesystem::exists(TotalsFile()));
+}
+
+TEST_F(ConsoleProgramTest, ADesktopThatCannotBeReachedGivesTheConsoleViewWithANote) {
+    // No X server answers there, and a Wayland session alone cannot place the mini window.
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const WithoutDisplay noDisplay;
+        ::setenv(variable, std::string(variable) == "DISPLAY" ? ":4711" : "wayland-4711", 1);
+        RunningProgram program(Folder(), {"--ticks", "2"});
+        program.ReadToEnd();
+        const std::string errors = ReadFile(Folder() / "errors.txt");
+        EXPECT_EQ(program.Wait(), 0) << variable << ": " << errors;
+        EXPECT_EQ(std::count_if(program.Lines().begin(), program.Lines().end(), IsTickLine), 2)
+            << variable;
+        EXPECT_NE(errors.find("无法连接到桌面"), std::string::npos) << variable << ": " << errors;
+    }
 }
 
 TEST_F(ConsoleProgramTest, HelpAndBadOptions) {
