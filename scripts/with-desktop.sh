@@ -67,6 +67,12 @@ if [ $tray -eq 1 ]; then
     wait_for trayer sh -c "xwininfo -root -tree | grep -q '\"trayer\"'"
 fi
 
+# Qt wants a private runtime folder, which a session started from a service may lack.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$workdir/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+
 # The command sees only this desktop: no Wayland, no session bus whose tray would take the icon.
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 "$@"

@@ -79,6 +79,7 @@ TEST_F(StatisticsWindowOnDesktop, FramedWindowWithItsCaptionSizeAndGraphThatItsC
     EXPECT_TRUE(states.find(std::string("\"") + kCaption + "\"") != std::string::npos) << states;
     EXPECT_EQ(states.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << "on the taskbar";
     EXPECT_EQ(states.find("_NET_WM_STATE_ABOVE"), std::string::npos) << states;
+    EXPECT_NE(states.find("Icon (32 x 32)"), std::string::npos) << "its own icon";
 
     // The graph: black with its dark cyan grid once the first tick has drawn it.
     const ScreenRect graph{info->rect.left, info->rect.top, info->rect.left + kGraphWidth,
