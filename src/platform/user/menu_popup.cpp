@@ -56,12 +56,6 @@ std::optional<char> AccessKey(const std::string& text) {
     return std::nullopt;
 }
 
-bool IsPress(UINT message) {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-           message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
-           message == WM_MBUTTONDBLCLK;
-}
-
 void DrawCheck(HDC dc, const RECT& item, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HPEN previous = SelectObject(dc, pen);
@@ -71,6 +65,20 @@ void DrawCheck(HDC dc, const RECT& item, COLORREF colour) {
         MoveToEx(dc, x, y + row - 1, nullptr);
         LineTo(dc, x + 2, y + row + 1);
         LineTo(dc, x + 7, y + row - 4);
+    }
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+// A small triangle pointing right, at the right edge of an item that opens a sub-menu.
+void DrawSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HPEN previous = SelectObject(dc, pen);
+    const int x = item.right - kRightColumn / 2 - 2;
+    const int y = (item.top + item.bottom) / 2;
+    for (int column = 0; column < 4; ++column) {
+        MoveToEx(dc, x + column, y - 3 + column, nullptr);
+        LineTo(dc, x + column, y + 4 - column);
     }
     SelectObject(dc, previous);
     DeleteObject(pen);
@@ -91,7 +99,15 @@ MenuPopup::~MenuPopup() {
     }
 }
 
+SIZE MenuPopup::Size() {
+    if (!laidOut_) {
+        Layout();
+    }
+    return size_;
+}
+
 void MenuPopup::Layout() {
+    laidOut_ = true;
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT previous = SelectObject(dc, font_);
     int width = 0;
@@ -122,7 +138,7 @@ bool MenuPopup::Open(int x, int y, HWND owner) {
         return false;
     }
     RegisterMenuClass();
-    Layout();
+    Size();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     int left = (flags_ & TPM_RIGHTALIGN)    ? x - size_.cx
@@ -140,7 +156,6 @@ bool MenuPopup::Open(int x, int y, HWND owner) {
     }
     SetWindowLongPtr(window_, GWL_WNDPROC, procedure_.Get().ToLongPtr());
     ShowWindow(window_, SW_SHOWNA);
-    SetCapture(window_);
     return true;
 }
 
@@ -152,11 +167,11 @@ LRESULT MenuPopup::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_ERASEBKGND:
             return 1;
         case WM_CANCELMODE:
-            Close();
+            cancelled_ = true;
             return 0;
         case WM_CAPTURECHANGED:
             if (HWND::FromValue(lParam) != window) {
-                Close();
+                cancelled_ = true;
             }
             return 0;
         default:
@@ -191,6 +206,9 @@ void MenuPopup::Paint() {
         if (item.flags & MF_CHECKED) {
             DrawCheck(dc, rect, colour);
         }
+        if (item.OpensSubMenu()) {
+            DrawSubMenuArrow(dc, rect, colour);
+        }
         RECT text{rect.left + kCheckColumn, rect.top, rect.right - kRightColumn, rect.bottom};
         SetTextColor(dc, colour);
         DrawText(dc, item.text, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
@@ -199,7 +217,19 @@ void MenuPopup::Paint() {
     EndPaint(window_, &paint);
 }
 
-int MenuPopup::ItemAt(POINT client) const {
+POINT MenuPopup::ToClient(POINT screen) const {
+    POINT client = screen;
+    ScreenToClient(window_, &client);
+    return client;
+}
+
+bool MenuPopup::Contains(POINT screen) const {
+    const POINT client = ToClient(screen);
+    return client.x >= 0 && client.y >= 0 && client.x < size_.cx && client.y < size_.cy;
+}
+
+int MenuPopup::ItemAt(POINT screen) const {
+    const POINT client = ToClient(screen);
     for (std::size_t i = 0; i < rects_.size(); ++i) {
         const RECT& rect = rects_[i];
         if (client.x >= rect.left && client.x < rect.right && client.y >= rect.top &&
@@ -208,6 +238,23 @@ int MenuPopup::ItemAt(POINT client) const {
         }
     }
     return -1;
+}
+
+RECT MenuPopup::ItemScreenRect(int index) const {
+    RECT rect = rects_[static_cast<std::size_t>(index)];
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    return {rect.left + origin.x, rect.top + origin.y, rect.right + origin.x,
+            rect.bottom + origin.y};
+}
+
+std::optional<int> MenuPopup::ItemWithAccessKey(char key) const {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (AccessKey(items_[i].text) == key) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
 }
 
 void MenuPopup::Highlight(int index) {
@@ -227,94 +274,6 @@ void MenuPopup::MoveHighlight(int step) {
             return;
         }
     }
-}
-
-void MenuPopup::Choose(int index) {
-    if (index >= 0 && items_[static_cast<std::size_t>(index)].IsSelectable()) {
-        choice_ = items_[static_cast<std::size_t>(index)].id;
-        Close();
-    }
-}
-
-void MenuPopup::Close() {
-    closed_ = true;
-}
-
-bool MenuPopup::HandleMouse(const MSG& msg) {
-    // The popup holds the capture, so every mouse message is its own, in its client coordinates.
-    POINT client{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-    if (msg.hwnd != window_) {
-        POINT screen = client;
-        ClientToScreen(msg.hwnd, &screen);
-        client = screen;
-        ScreenToClient(window_, &client);
-    }
-    const bool inside =
-        client.x >= 0 && client.y >= 0 && client.x < size_.cx && client.y < size_.cy;
-    const int item = ItemAt(client);
-    if (msg.message == WM_MOUSEMOVE) {
-        if (inside) {
-            Highlight(item);
-        }
-        return true;
-    }
-    if (IsPress(msg.message)) {
-        if (!inside) {
-            Close();
-        }
-        return true;
-    }
-    const bool chooses =
-        msg.message == WM_LBUTTONUP || (msg.message == WM_RBUTTONUP && (flags_ & TPM_RIGHTBUTTON));
-    if (chooses && inside) {
-        Choose(item);
-    }
-    return true;
-}
-
-bool MenuPopup::HandleKey(const MSG& msg) {
-    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-        switch (static_cast<int>(msg.wParam)) {
-            case VK_DOWN:
-                MoveHighlight(1);
-                break;
-            case VK_UP:
-                MoveHighlight(-1);
-                break;
-            case VK_RETURN:
-                Choose(highlighted_);
-                break;
-            case VK_ESCAPE:
-            case VK_MENU:
-            case VK_F10:
-                Close();
-                break;
-            default:
-                break;
-        }
-        return true;
-    }
-    if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
-        const char typed = static_cast<char>(std::tolower(static_cast<int>(msg.wParam & 0x7F)));
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            if (AccessKey(items_[i].text) == typed) {
-                Choose(static_cast<int>(i));
-                break;
-            }
-        }
-        return true;
-    }
-    return msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
-}
-
-bool MenuPopup::Intercept(const MSG& msg) {
-    if (msg.message >= WM_MOUSEMOVE && msg.message <= WM_MBUTTONDBLCLK) {
-        return HandleMouse(msg);
-    }
-    if (msg.message >= WM_KEYDOWN && msg.message <= WM_SYSCHAR) {
-        return HandleKey(msg);
-    }
-    return false;
 }
 
 }  // namespace win::user

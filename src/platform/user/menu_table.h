@@ -11,8 +11,11 @@ struct MenuItem {
     UINT flags = 0;
     UINT_PTR id = 0;
     std::string text;
+    // MF_POPUP: the menu the item opens; it has no command of its own.
+    HMENU subMenu;
 
     bool IsSeparator() const { return (flags & MF_SEPARATOR) != 0; }
+    bool OpensSubMenu() const { return (flags & MF_POPUP) != 0; }
     bool IsSelectable() const { return !IsSeparator() && !(flags & (MF_GRAYED | MF_DISABLED)); }
 };
 

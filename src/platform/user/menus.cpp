@@ -1,10 +1,32 @@
 #include "platform/user/menus.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/user/menu_table.h"
 
 namespace win {
 
 namespace {
+
+user::MenuItem* FindCommand(user::Menu& menu, UINT command, std::vector<const user::Menu*>& seen) {
+    if (std::find(seen.begin(), seen.end(), &menu) != seen.end()) {
+        return nullptr;
+    }
+    seen.push_back(&menu);
+    for (user::MenuItem& candidate : menu.items) {
+        if (candidate.OpensSubMenu()) {
+            if (user::Menu* sub = user::FindMenu(candidate.subMenu)) {
+                if (user::MenuItem* found = FindCommand(*sub, command, seen)) {
+                    return found;
+                }
+            }
+        } else if (!candidate.IsSeparator() && candidate.id == command) {
+            return &candidate;
+        }
+    }
+    return nullptr;
+}
 
 user::MenuItem* FindItem(HMENU hMenu, UINT item, UINT flags) {
     user::Menu* menu = user::FindMenu(hMenu);
@@ -14,12 +36,21 @@ user::MenuItem* FindItem(HMENU hMenu, UINT item, UINT flags) {
     if (flags & MF_BYPOSITION) {
         return item < menu->items.size() ? &menu->items[item] : nullptr;
     }
-    for (user::MenuItem& candidate : menu->items) {
-        if (!candidate.IsSeparator() && candidate.id == item) {
-            return &candidate;
-        }
+    std::vector<const user::Menu*> seen;
+    return FindCommand(*menu, item, seen);
+}
+
+bool Contains(HMENU outer, HMENU inner) {
+    if (outer == inner) {
+        return true;
     }
-    return nullptr;
+    const user::Menu* menu = user::FindMenu(outer);
+    if (menu == nullptr) {
+        return false;
+    }
+    return std::any_of(menu->items.begin(), menu->items.end(), [&](const user::MenuItem& item) {
+        return item.OpensSubMenu() && Contains(item.subMenu, inner);
+    });
 }
 
 }  // namespace
@@ -29,7 +60,21 @@ HMENU CreatePopupMenu() {
 }
 
 bool DestroyMenu(HMENU hMenu) {
-    return user::RemoveMenu(hMenu);
+    const user::Menu* menu = user::FindMenu(hMenu);
+    if (menu == nullptr) {
+        return false;
+    }
+    std::vector<HMENU> subMenus;
+    for (const user::MenuItem& item : menu->items) {
+        if (item.OpensSubMenu()) {
+            subMenus.push_back(item.subMenu);
+        }
+    }
+    user::RemoveMenu(hMenu);
+    for (HMENU sub : subMenus) {
+        DestroyMenu(sub);
+    }
+    return true;
 }
 
 bool IsMenu(HMENU hMenu) {
@@ -38,12 +83,20 @@ bool IsMenu(HMENU hMenu) {
 
 bool AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, std::string_view lpNewItem) {
     user::Menu* menu = user::FindMenu(hMenu);
-    if (menu == nullptr || (uFlags & MF_POPUP)) {
+    if (menu == nullptr) {
         return false;
     }
     user::MenuItem item;
     item.flags = uFlags;
-    item.id = (uFlags & MF_SEPARATOR) ? 0 : uIDNewItem;
+    if (uFlags & MF_POPUP) {
+        item.subMenu = HMENU::FromValue(static_cast<LONG_PTR>(uIDNewItem));
+        // A menu inside itself would open, and be destroyed, without end.
+        if (!IsMenu(item.subMenu) || Contains(item.subMenu, hMenu)) {
+            return false;
+        }
+    } else if (!(uFlags & MF_SEPARATOR)) {
+        item.id = uIDNewItem;
+    }
     item.text = (uFlags & MF_SEPARATOR) ? std::string() : std::string(lpNewItem);
     menu->items.push_back(std::move(item));
     return true;
@@ -59,7 +112,17 @@ UINT GetMenuItemID(HMENU hMenu, int nPos) {
     if (menu == nullptr || nPos < 0 || static_cast<std::size_t>(nPos) >= menu->items.size()) {
         return static_cast<UINT>(-1);
     }
-    return static_cast<UINT>(menu->items[static_cast<std::size_t>(nPos)].id);
+    const user::MenuItem& item = menu->items[static_cast<std::size_t>(nPos)];
+    return item.OpensSubMenu() ? static_cast<UINT>(-1) : static_cast<UINT>(item.id);
+}
+
+HMENU GetSubMenu(HMENU hMenu, int nPos) {
+    const user::Menu* menu = user::FindMenu(hMenu);
+    if (menu == nullptr || nPos < 0 || static_cast<std::size_t>(nPos) >= menu->items.size()) {
+        return nullptr;
+    }
+    const user::MenuItem& item = menu->items[static_cast<std::size_t>(nPos)];
+    return item.OpensSubMenu() ? item.subMenu : HMENU{};
 }
 
 std::string GetMenuString(HMENU hMenu, UINT uIDItem, UINT flags) {

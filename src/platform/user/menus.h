@@ -32,26 +32,31 @@ inline constexpr UINT TPM_RETURNCMD = 0x0100;
 
 // Menu handles are never reused within a run.
 HMENU CreatePopupMenu();
+// Sub-menus go with their menu.
 bool DestroyMenu(HMENU hMenu);
 bool IsMenu(HMENU hMenu);
-// Strings (with "&" access keys), separators, grayed and checked items. Sub-menus (MF_POPUP)
-// are not supported and fail.
+// Strings (with "&" access keys), separators, grayed and checked items. With MF_POPUP,
+// uIDNewItem is the sub-menu the item opens; a sub-menu that would contain its own menu fails.
 bool AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, std::string_view lpNewItem);
 int GetMenuItemCount(HMENU hMenu);
-// 0 for a separator, -1 (as UINT) for a position that does not exist.
+// 0 for a separator, -1 (as UINT) for a sub-menu item or a position that does not exist.
 UINT GetMenuItemID(HMENU hMenu, int nPos);
+// The sub-menu of the item at nPos; null when it opens none.
+HMENU GetSubMenu(HMENU hMenu, int nPos);
 std::string GetMenuString(HMENU hMenu, UINT uIDItem, UINT flags);
-// Return the item's previous state, or -1 (as UINT / DWORD) when there is no such item.
+// MF_BYCOMMAND looks in the sub-menus too. Return the item's previous state, or -1 (as UINT /
+// DWORD) when there is no such item.
 UINT EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
 
 // Shows the menu in a pop-up window of ours at (x, y) in screen coordinates (TPM_RIGHTALIGN puts
 // its right edge at x, TPM_BOTTOMALIGN its bottom edge at y; it is kept on the screen) and runs
 // a message loop until it closes: by a chosen item (mouse release over it, or Enter), Escape, Alt,
-// a press outside, or the desktop dismissing it. Timers and other messages keep running meanwhile.
-// hWnd gets WM_ENTERMENULOOP, WM_INITMENUPOPUP and WM_EXITMENULOOP. With TPM_RETURNCMD the chosen
-// command is returned (0 for none); otherwise it is posted to hWnd as WM_COMMAND and the result
-// says whether the menu was shown.
+// a press outside, or the desktop dismissing it. A sub-menu opens when its item is pointed at,
+// or with Right or Enter, and closes with Left or Escape. Timers and other messages keep running
+// meanwhile. hWnd gets WM_ENTERMENULOOP, WM_INITMENUPOPUP and WM_EXITMENULOOP. With TPM_RETURNCMD
+// the chosen command is returned (0 for none); otherwise it is posted to hWnd as WM_COMMAND and the
+// result says whether the menu was shown.
 int TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
                    const RECT* prcRect = nullptr);
 

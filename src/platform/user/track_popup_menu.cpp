@@ -1,4 +1,4 @@
-#include "platform/user/menu_popup.h"
+#include "platform/user/menu_tracking.h"
 #include "platform/user/menus.h"
 #include "platform/user/messaging.h"
 #include "platform/user/mouse_capture.h"
@@ -18,13 +18,13 @@ int TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const
     if ((menu = user::FindMenu(hMenu)) == nullptr) {
         return 0;
     }
-    user::MenuPopup popup(*menu, uFlags);
-    if (!popup.Open(x, y, hWnd)) {
+    user::MenuTracking tracking(*menu, uFlags, hWnd);
+    if (!tracking.Open(x, y)) {
         SendMessage(hWnd, WM_EXITMENULOOP, 1, 0);
         return 0;
     }
     MSG msg;
-    while (!popup.Closed() && IsWindow(popup.Window()) && IsWindow(hWnd)) {
+    while (!tracking.Done() && IsWindow(hWnd)) {
         const int result = GetMessage(&msg, nullptr, 0, 0);
         if (result <= 0) {
             if (result == 0) {
@@ -33,20 +33,20 @@ int TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const
             }
             break;
         }
-        if (!popup.Intercept(msg)) {
+        if (!tracking.Intercept(msg)) {
             DispatchMessage(&msg);
         }
     }
-    if (GetCapture() == popup.Window()) {
+    if (GetCapture() == tracking.Window()) {
         ReleaseCapture();
     }
-    DestroyWindow(popup.Window());
+    tracking.CloseAll();
     SendMessage(hWnd, WM_EXITMENULOOP, 1, 0);
-    const UINT_PTR chosen = popup.Choice().value_or(0);
+    const UINT_PTR chosen = tracking.Choice().value_or(0);
     if (uFlags & TPM_RETURNCMD) {
         return static_cast<int>(chosen);
     }
-    if (popup.Choice() && !(uFlags & TPM_NONOTIFY)) {
+    if (tracking.Choice() && !(uFlags & TPM_NONOTIFY)) {
         PostMessage(hWnd, WM_COMMAND, chosen, 0);
     }
     return 1;

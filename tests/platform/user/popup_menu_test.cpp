@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "recording_window.h"
 
 namespace win::test {
@@ -163,6 +165,158 @@ TEST_F(PopupMenuTest, TheMenuIsDrawnWithItsHighlight) {
     };
     EXPECT_EQ(highlight, rgb(GetSysColor(COLOR_HIGHLIGHT)));
     EXPECT_EQ(plain, rgb(GetSysColor(COLOR_MENU)));
+}
+
+// A menu with a sub-menu in the middle: "First", "More" (opening "Alpha", "Beta"), "Last".
+class SubMenuTest : public PopupMenuTest {
+protected:
+    SubMenuTest() {
+        sub = CreatePopupMenu();
+        AppendMenu(sub, MF_STRING, 41, "Alpha");
+        AppendMenu(sub, MF_STRING, 42, "&Beta");
+        root = CreatePopupMenu();
+        AppendMenu(root, MF_STRING, 31, "First");
+        AppendMenu(root, MF_POPUP, static_cast<UINT_PTR>(sub.Value()), "&More");
+        AppendMenu(root, MF_STRING, 33, "Last");
+    }
+    ~SubMenuTest() override { DestroyMenu(root); }
+
+    // The open menu windows, the first level first.
+    static std::vector<HWND> Levels() {
+        std::vector<HWND> levels;
+        EnumWindows(
+            [&](HWND window, LPARAM) {
+                char name[16] = {};
+                GetClassName(window, name, sizeof(name));
+                if (std::string(name) == "#32768") {
+                    levels.push_back(window);
+                }
+                return true;
+            },
+            0);
+        std::sort(levels.begin(), levels.end(), [](HWND a, HWND b) {
+            RECT ra;
+            RECT rb;
+            GetWindowRect(a, &ra);
+            GetWindowRect(b, &rb);
+            return ra.left < rb.left;
+        });
+        return levels;
+    }
+    // The centre of item `index` of a menu window whose items are all alike.
+    static POINT Centre(HWND level, int index, int count) {
+        RECT rect;
+        GetWindowRect(level, &rect);
+        constexpr int kFrame = 3;
+        const int height = (rect.bottom - rect.top - 2 * kFrame) / count;
+        return {rect.left + 20, rect.top + kFrame + index * height + height / 2};
+    }
+    void MoveTo(POINT point) { desktop.Host().MoveMouse({point.x, point.y}); }
+
+    HMENU root;
+    HMENU sub;
+};
+
+TEST_F(SubMenuTest, SubMenusAreKeptWithTheirMenu) {
+    EXPECT_EQ(GetSubMenu(root, 1), sub);
+    EXPECT_EQ(GetSubMenu(root, 0), HMENU{});
+    EXPECT_EQ(GetMenuItemID(root, 1), static_cast<UINT>(-1));
+    // By command, the sub-menu's items are found too.
+    EXPECT_EQ(EnableMenuItem(root, 42, MF_GRAYED), MF_ENABLED);
+    EXPECT_EQ(GetMenuString(root, 42, MF_BYCOMMAND), "&Beta");
+    EXPECT_EQ(EnableMenuItem(root, 42, MF_ENABLED), MF_GRAYED);
+    // No menu inside itself, however deep.
+    EXPECT_FALSE(AppendMenu(root, MF_POPUP, static_cast<UINT_PTR>(root.Value()), "self"));
+    EXPECT_FALSE(AppendMenu(sub, MF_POPUP, static_cast<UINT_PTR>(root.Value()), "loop"));
+    EXPECT_EQ(GetMenuItemCount(sub), 2);
+
+    const HMENU doomed = CreatePopupMenu();
+    const HMENU inner = CreatePopupMenu();
+    AppendMenu(doomed, MF_POPUP, static_cast<UINT_PTR>(inner.Value()), "inner");
+    EXPECT_TRUE(DestroyMenu(doomed));
+    EXPECT_FALSE(IsMenu(inner));
+}
+
+TEST_F(SubMenuTest, PointingOpensTheSubMenuAndItsItemIsTheChoice) {
+    desktop.Pump();
+    const auto objects = GdiLiveObjects();
+    Record({WM_INITMENUPOPUP});
+    std::vector<std::size_t> levels;
+    const auto note = [&] { levels.push_back(Levels().size()); };
+    At(10, [&] { MoveTo(Centre(Levels().at(0), 1, 3)); });
+    // Onto another item of the first level, and back.
+    At(20, [&] {
+        note();
+        MoveTo(Centre(Levels().at(0), 2, 3));
+    });
+    At(30, [&] {
+        note();
+        MoveTo(Centre(Levels().at(0), 1, 3));
+    });
+    At(40, [&] {
+        note();
+        MoveTo(Centre(Levels().at(1), 1, 2));
+    });
+    At(50, [&] {
+        note();
+        Click(Centre(Levels().at(1), 1, 2));
+    });
+    EXPECT_EQ(TrackPopupMenu(root, TPM_RETURNCMD, 150, 150, 0, owner), 42);
+    EXPECT_EQ(levels, (std::vector<std::size_t>{2, 1, 2, 2}));
+    EXPECT_TRUE(Levels().empty());
+    EXPECT_EQ(GetCapture(), HWND{});
+    // Drawing the levels, arrow included, kept nothing.
+    EXPECT_EQ(GdiLiveObjects(), objects);
+    // The first level, then the sub-menu each time it opened.
+    EXPECT_EQ(Take().size(), 3u);
+
+    // Beside the first level, lined up with the item that opened it.
+    RECT first{};
+    RECT second{};
+    POINT opener{};
+    At(10, [&] { MoveTo(Centre(Levels().at(0), 1, 3)); });
+    At(20, [&] {
+        GetWindowRect(Levels().at(0), &first);
+        GetWindowRect(Levels().at(1), &second);
+        opener = Centre(Levels().at(0), 1, 3);
+        Key(VK_ESCAPE);
+    });
+    At(30, [&] { Key(VK_ESCAPE); });
+    EXPECT_EQ(TrackPopupMenu(root, TPM_RETURNCMD, 150, 150, 0, owner), 0);
+    EXPECT_GT(second.left, first.left);
+    EXPECT_LE(second.left, first.right);
+    EXPECT_GT(second.top, first.top);
+    EXPECT_LT(second.top, opener.y);
+}
+
+TEST_F(SubMenuTest, RightOpensLeftAndEscapeCloseOneLevel) {
+    std::vector<std::size_t> levels;
+    const auto note = [&] { levels.push_back(Levels().size()); };
+    const auto step = [&](std::int64_t when, int key) {
+        At(when, [&, key] {
+            note();
+            Key(key);
+        });
+    };
+    step(10, VK_DOWN);
+    step(20, VK_DOWN);
+    step(30, VK_RIGHT);
+    step(40, VK_LEFT);
+    step(50, VK_RIGHT);
+    step(60, VK_ESCAPE);
+    step(70, VK_RIGHT);
+    step(80, VK_DOWN);
+    step(90, VK_RETURN);
+    // Right highlighted "Alpha"; one Down more is "Beta".
+    EXPECT_EQ(TrackPopupMenu(root, TPM_RETURNCMD, 150, 150, 0, owner), 42);
+    EXPECT_EQ(levels, (std::vector<std::size_t>{1, 1, 1, 2, 1, 2, 1, 2, 2}));
+
+    // An access key opens the sub-menu, another chooses in it; Escape at the first level ends.
+    At(10, [&] { desktop.Host().TypeText("m"); });
+    At(20, [&] { desktop.Host().TypeText("b"); });
+    EXPECT_EQ(TrackPopupMenu(root, TPM_RETURNCMD, 150, 150, 0, owner), 42);
+    At(10, [&] { Key(VK_ESCAPE); });
+    EXPECT_EQ(TrackPopupMenu(root, TPM_RETURNCMD, 150, 150, 0, owner), 0);
 }
 
 }  // namespace
