@@ -65,7 +65,10 @@ bool ActivateByMouse(Session& session, HWND window, LRESULT hit, UINT clientMess
         SendMessage(window, WM_MOUSEACTIVATE, static_cast<WPARAM>(top.Value()),
                     MAKELPARAM(static_cast<int>(hit), static_cast<int>(clientMessage)));
     if (answer == MA_NOACTIVATE || answer == MA_NOACTIVATEANDEAT) {
-        GiveDesktopActivationBack(session);
+        // Pop-ups are never activated by the desktop: nothing to give back for them.
+        if (const Window* clicked = session.Get(top); clicked && !IsHostPopup(*clicked)) {
+            GiveDesktopActivationBack(session);
+        }
     } else {
         ActivateWindow(session, top, WA_CLICKACTIVE);
     }
