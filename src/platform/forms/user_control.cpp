@@ -1,6 +1,7 @@
 #include "platform/forms/user_control.h"
 
 #include <cctype>
+#include <optional>
 
 #include "platform/controls/picture_box.h"
 #include "platform/controls/standard_controls.h"
@@ -160,29 +161,34 @@ void UserControl::SetCanGetFocus(bool canGetFocus) {
     surface_.canGetFocus = canGetFocus;
 }
 
-bool UserControl::MatchesAccessKey(char key) const {
-    const auto upper = [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    };
-    for (char accessKey : surface_.accessKeys) {
-        if (upper(accessKey) == upper(key)) {
-            return true;
+namespace {
+
+// The access key as the control listed it, for a key pressed with Alt (letters in any case).
+std::optional<char> ListedAccessKey(std::string_view keys, char pressed) {
+    const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    for (char key : keys) {
+        if (upper(key) == upper(pressed)) {
+            return key;
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool UserControl::MatchesAccessKey(char key) const {
+    return ListedAccessKey(surface_.accessKeys, key).has_value();
 }
 
 void UserControl::OnAccessKey(char key) {
+    const std::optional<char> listed = ListedAccessKey(surface_.accessKeys, key);
+    if (!listed) {
+        return;
+    }
     if (CanTakeFocus()) {
         win::SetFocus(window_);
     }
-    for (char accessKey : surface_.accessKeys) {
-        if (std::toupper(static_cast<unsigned char>(accessKey)) ==
-            std::toupper(static_cast<unsigned char>(key))) {
-            RaiseAccessKeyPress(static_cast<unsigned char>(accessKey));
-            return;
-        }
-    }
+    RaiseAccessKeyPress(static_cast<unsigned char>(*listed));
 }
 
 void UserControl::OnDefaultKey(char key) {

@@ -8,8 +8,9 @@
 //     Initialize → InitProperties (a new instance) or ReadProperties → Resize → Show → Paint …
 //     Hide → Terminate
 //
-// once per load of its form; mouse, key and focus hooks as input arrives. Mouse positions are in
-// the surface's pixels. Drawing on hDC shows at the next paint or at Refresh.
+// once per load of its form; mouse, key and focus hooks as input arrives. Once the program has
+// ended no hook runs. Mouse positions are in the surface's pixels. Drawing on hDC shows at the
+// next paint or at Refresh.
 
 #include <string>
 #include <string_view>
