@@ -316,6 +316,19 @@ TEST_F(UserControls, TheExtendersToolTipShowsOverTheControl) {
     EXPECT_FALSE(form.ctlOne.Extender().TipWindow());
 }
 
+TEST_F(UserControls, TheEndRunsNoHookAndStillReleasesEverything) {
+    const GdiObjectCounts before = GdiLiveObjects();
+    form.toolTip = "tip";
+    form.Show();
+    form.ctlOne.SetFont(StdFont::Create("Tahoma", 8.25));
+    desktop.Pump();
+    TakeLog();
+    App().End();
+    EXPECT_EQ(TakeLog(), Log{});
+    EXPECT_EQ(WindowCount(), 0);
+    EXPECT_EQ(GdiLiveObjects(), before);
+}
+
 TEST_F(UserControls, AThousandLoadsLeakNoWindowTimerOrDrawingObject) {
     form.toolTip = "tip";
     form.Show();
