@@ -1,6 +1,7 @@
 // Time per message through the paths the program leans on: a message handed down a chain of
-// three subclassing hooks (skin, tray and button hooks stacked on one window), and timer firing
-// through the message loop on the virtual clock.
+// three subclassing hooks (skin, tray and button hooks stacked on one window), timer firing
+// through the message loop on the virtual clock, and a mouse move from the desktop to the
+// window under it (hit tests, cursor, leave tracking).
 
 #include <benchmark/benchmark.h>
 
@@ -20,12 +21,14 @@ LRESULT CountingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProc(window, message, wParam, lParam);
 }
 
-HWND MakeWindow() {
+HWND MakeWindow(DWORD style = WS_POPUP, RECT rect = {0, 0, 10, 10}, HWND parent = nullptr) {
     WNDCLASS windowClass;
     windowClass.lpfnWndProc = &CountingProcedure;
     windowClass.lpszClassName = kClassName;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     RegisterClass(windowClass);
-    return CreateWindowEx(0, kClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr);
+    return CreateWindowEx(0, kClassName, "", style, rect.left, rect.top, rect.right - rect.left,
+                          rect.bottom - rect.top, parent);
 }
 
 // A hook as the program writes them: previous procedure in a property, forwarded to.
@@ -85,6 +88,26 @@ void BM_TimerFiring(benchmark::State& state) {
     state.SetLabel("items: WM_TIMER messages");
 }
 BENCHMARK(BM_TimerFiring);
+
+// The hub window's shape: a form, a frame, a skinned button in it asking for leave notices.
+// Each iteration moves the pointer back and forth over the button, frame included.
+void BM_MouseMoveToANestedButton(benchmark::State& state) {
+    testing::HeadlessDesktop desktop;
+    const HWND form = MakeWindow(WS_POPUP | WS_VISIBLE, {100, 100, 500, 400});
+    const HWND frame = MakeWindow(WS_CHILD | WS_VISIBLE, {20, 20, 380, 280}, form);
+    const HWND button = MakeWindow(WS_CHILD | WS_VISIBLE | WS_BORDER, {40, 40, 140, 80}, frame);
+    PropertyHook skin(button, "PROCADDR");
+    TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, button, 0};
+    const host::Point points[] = {{170, 170}, {160, 165}};
+    int next = 0;
+    for (auto _ : state) {
+        desktop.Host().MoveMouse(points[next]);
+        next ^= 1;
+        TrackMouseEvent(&leave);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_MouseMoveToANestedButton);
 
 }  // namespace
 
