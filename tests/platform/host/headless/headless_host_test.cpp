@@ -231,6 +231,19 @@ TEST_F(HeadlessHostTest, DestroyedWindowGetsNoMoreInput) {
     EXPECT_TRUE(sink.log.empty());
     EXPECT_EQ(host.ActiveWindow(), WindowId::None);
     EXPECT_EQ(host.LiveWindowCount(), 0u);
+    // What it was made as is still on record, untouched by later changes.
+    ASSERT_EQ(host.CreatedWindows().size(), 1u);
+    EXPECT_EQ(host.CreatedWindows()[0].id, window);
+    EXPECT_EQ(host.CreatedWindows()[0].request.content, (Rect{0, 0, 100, 100}));
+}
+
+TEST_F(HeadlessHostTest, TheCreationRecordKeepsTheRequestAsItWasMade) {
+    const WindowId window = Open({0, 0, 100, 100});
+    host.SetTopmost(window, true);
+    host.SetContentRect(window, {5, 5, 50, 50});
+    EXPECT_TRUE(host.FindWindow(window)->request.topmost);
+    EXPECT_FALSE(host.CreatedWindows().back().request.topmost);
+    EXPECT_EQ(host.CreatedWindows().back().request.content, (Rect{0, 0, 100, 100}));
 }
 
 TEST_F(HeadlessHostTest, ServicesAreRecordedAndNeverTakeAnEmptyCommand) {
