@@ -186,52 +186,53 @@ void HostBridge::DeliverMouse(HWND named, const host::MouseEvent& event) {
     const POINT screen{event.screen.x, event.screen.y};
     session_.input.cursor = screen;
     UpdateMouseButtons(event);
-
     // The move that follows says where the pointer is.
     if (event.action == host::MouseAction::Enter) {
         return;
     }
     const bool left = event.action == host::MouseAction::Leave;
     const MouseRoute route = left ? MouseRoute{} : RouteMouse(session_, screen, named);
-    const HWND under = route.window;
-    if (!left) {
-        session_.input.mouseOver = under;
-    } else if (session_.input.mouseOver) {
-        session_.input.mouseOver = nullptr;
-    }
-    PostLeaveNotices(session_, under);
-    if (left || event.action == host::MouseAction::Move) {
-        RestartHoverWaits(session_, under);
-    }
+    NotePointerOver(route.window, event.action);
     if (left) {
         return;
     }
-
     const bool captured = session_.Get(session_.input.capture) != nullptr;
     const Window* namedWindow = session_.Get(named);
     if (!captured &&
         (route.hit == HTERROR || namedWindow == nullptr || !namedWindow->IsEnabled())) {
         return;
     }
-    const HWND target = captured ? session_.input.capture : under;
-    const Window* window = session_.Get(target);
-    if (window == nullptr) {
+    const HWND target = captured ? session_.input.capture : route.window;
+    if (session_.Get(target) == nullptr) {
         return;
     }
-    const WPARAM keys = MouseKeyFlags(event.buttons, event.modifiers);
     if (event.action == host::MouseAction::Wheel) {
         const HWND focus = KeyboardTarget(session_) ? KeyboardTarget(session_) : target;
         PostInput(session_, focus, WM_MOUSEWHEEL,
-                  MAKEWPARAM(static_cast<int>(keys), event.wheelDelta),
+                  MAKEWPARAM(static_cast<int>(MouseKeyFlags(event.buttons, event.modifiers)),
+                             event.wheelDelta),
                   MAKELPARAM(screen.x, screen.y));
-        return;
-    }
-    if (!captured && route.hit != HTCLIENT) {
+    } else if (!captured && route.hit != HTCLIENT) {
         PostNonClientMouse(target, route.hit, event);
-        return;
+    } else {
+        PostClientMouse(target, event);
     }
+}
+
+// Leave and hover tracking follow the window the pointer is over; null when it left ours.
+void HostBridge::NotePointerOver(HWND under, host::MouseAction action) {
+    session_.input.mouseOver = under;
+    PostLeaveNotices(session_, under);
+    if (action == host::MouseAction::Leave || action == host::MouseAction::Move) {
+        RestartHoverWaits(session_, under);
+    }
+}
+
+void HostBridge::PostClientMouse(HWND target, const host::MouseEvent& event) {
+    const Window* window = session_.Get(target);
+    const WPARAM keys = MouseKeyFlags(event.buttons, event.modifiers);
     const POINT client = ClientOrigin(session_, *window);
-    const LPARAM position = MAKELPARAM(screen.x - client.x, screen.y - client.y);
+    const LPARAM position = MAKELPARAM(event.screen.x - client.x, event.screen.y - client.y);
     if (event.action == host::MouseAction::Move) {
         PostInput(session_, target, WM_MOUSEMOVE, keys, position);
         return;

@@ -39,6 +39,8 @@ private:
     void UpdateModifiers(const host::Modifiers& modifiers);
     void PostKey(HWND target, const host::KeyEvent& event);
     void DeliverMouse(HWND named, const host::MouseEvent& event);
+    void NotePointerOver(HWND under, host::MouseAction action);
+    void PostClientMouse(HWND target, const host::MouseEvent& event);
     void PostNonClientMouse(HWND target, LRESULT hit, const host::MouseEvent& event);
     void DeliverKey(host::WindowId native, const host::KeyEvent& event);
     void DeliverText(host::WindowId native, std::string_view utf8);
