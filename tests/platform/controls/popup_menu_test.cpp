@@ -29,21 +29,6 @@ protected:
     }
     ~PopupMenuTest() override { DestroyMenu(menu); }
 
-    // Runs `step` once the menu is open (the clock has moved `after` ms into its loop).
-    void WhileOpen(std::int64_t after, std::function<void()> step) {
-        desktop.Host().At(desktop.Host().NowMilliseconds() + after, std::move(step));
-    }
-    static HWND MenuWindow() { return FindWindow("#32768", ""); }
-    static RECT MenuRect() {
-        RECT rect{};
-        GetWindowRect(MenuWindow(), &rect);
-        return rect;
-    }
-    void TapKey(int key) {
-        desktop.Host().KeyDown(key);
-        desktop.Host().KeyUp(key);
-    }
-
     HMENU menu;
     int timerTicks = 0;
     std::vector<WORD> commands;
@@ -52,16 +37,16 @@ protected:
 TEST_F(PopupMenuTest, KeysChooseWhileTimersRun) {
     SetTimer(form, 5, 100, nullptr);
     bool sawMenu = false;
-    WhileOpen(1000, [&] {
-        sawMenu = IsWindowVisible(MenuWindow());
-        TapKey(VK_UP);  // from nothing highlighted round to the last item
-        TapKey(VK_RETURN);
+    desktop.After(1000, [&] {
+        sawMenu = IsWindowVisible(desktop.OpenMenu());
+        desktop.TapKey(VK_UP);  // from nothing highlighted round to the last item
+        desktop.TapKey(VK_RETURN);
     });
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD, 300, 200, 0, form, nullptr);
     EXPECT_TRUE(sawMenu);
     EXPECT_EQ(chosen, static_cast<int>(kAbout));
     EXPECT_GE(timerTicks, 9);
-    EXPECT_FALSE(MenuWindow());
+    EXPECT_FALSE(desktop.OpenMenu());
     desktop.Pump();
     EXPECT_TRUE(commands.empty());  // the command was returned, not sent
     KillTimer(form, 5);
@@ -69,9 +54,9 @@ TEST_F(PopupMenuTest, KeysChooseWhileTimersRun) {
 
 TEST_F(PopupMenuTest, AlignmentFlagsPutTheCornerAtThePoint) {
     RECT placed{};
-    WhileOpen(10, [&] {
-        placed = MenuRect();
-        TapKey(VK_ESCAPE);
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
+        desktop.TapKey(VK_ESCAPE);
     });
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_RETURNCMD, 600, 500, 0,
                              form, nullptr),
@@ -79,9 +64,9 @@ TEST_F(PopupMenuTest, AlignmentFlagsPutTheCornerAtThePoint) {
     EXPECT_EQ(placed.right, 600);
     EXPECT_EQ(placed.bottom, 500);
 
-    WhileOpen(10, [&] {
-        placed = MenuRect();
-        TapKey(VK_ESCAPE);
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
+        desktop.TapKey(VK_ESCAPE);
     });
     TrackPopupMenu(menu, TPM_RETURNCMD, 600, 500, 0, form, nullptr);
     EXPECT_EQ(placed.left, 600);
@@ -89,8 +74,8 @@ TEST_F(PopupMenuTest, AlignmentFlagsPutTheCornerAtThePoint) {
 }
 
 TEST_F(PopupMenuTest, ClickChoosesAndPostsTheCommandToTheOwner) {
-    WhileOpen(10, [&] {
-        const RECT rect = MenuRect();
+    desktop.After(10, [&] {
+        const RECT rect = desktop.OpenMenuRect();
         desktop.Host().Click({rect.left + 30, rect.top + 10});  // the first item
     });
     EXPECT_NE(TrackPopupMenu(menu, 0, 300, 200, 0, form, nullptr), 0);
@@ -99,16 +84,16 @@ TEST_F(PopupMenuTest, ClickChoosesAndPostsTheCommandToTheOwner) {
 }
 
 TEST_F(PopupMenuTest, ClickOutsideClosesWithoutAChoice) {
-    WhileOpen(10, [&] { desktop.Host().Click({5, 5}); });
+    desktop.After(10, [&] { desktop.Host().Click({5, 5}); });
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 200, 0, form, nullptr), 0);
-    EXPECT_FALSE(MenuWindow());
+    EXPECT_FALSE(desktop.OpenMenu());
     EXPECT_FALSE(GetCapture());
     desktop.Pump();
     EXPECT_TRUE(commands.empty());
 }
 
 TEST_F(PopupMenuTest, AccessKeyChoosesItsItem) {
-    WhileOpen(10, [&] { desktop.Host().TypeText("a"); });
+    desktop.After(10, [&] { desktop.Host().TypeText("a"); });
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 300, 200, 0, form, nullptr),
               static_cast<int>(kAbout));
 }

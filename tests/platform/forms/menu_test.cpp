@@ -65,20 +65,6 @@ protected:
 
 class FormMenus : public FormsTest {
 protected:
-    void WhileOpen(std::int64_t after, std::function<void()> step) {
-        desktop.Host().At(desktop.Host().NowMilliseconds() + after, std::move(step));
-    }
-    static HWND MenuWindow() { return FindWindow("#32768", ""); }
-    static RECT MenuRect() {
-        RECT rect{};
-        GetWindowRect(MenuWindow(), &rect);
-        return rect;
-    }
-    void TapKey(int key) {
-        desktop.Host().KeyDown(key);
-        desktop.Host().KeyUp(key);
-    }
-
     frmTray form;
 };
 
@@ -86,8 +72,8 @@ TEST_F(FormMenus, AClickOnAnItemRaisesItsClickOnceTheMenuHasClosed) {
     form.Show();
     desktop.Host().MoveMouse({400, 300});
     RECT placed{};
-    WhileOpen(10, [&] {
-        placed = MenuRect();
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
         desktop.Host().Click({placed.left + 30, placed.top + 10});
     });
     form.PopupMenu(form.Mnu_Traymenu);
@@ -95,15 +81,15 @@ TEST_F(FormMenus, AClickOnAnItemRaisesItsClickOnceTheMenuHasClosed) {
     EXPECT_EQ(placed.top, 300);
     EXPECT_EQ(form.events, (std::vector<std::string>{"cmdMenushow"}));
     EXPECT_FALSE(form.menuOpenAtClick);
-    EXPECT_FALSE(MenuWindow());
+    EXPECT_FALSE(desktop.OpenMenu());
     EXPECT_FALSE(GetCapture());
 }
 
 TEST_F(FormMenus, KeysChooseAmongTheVisibleItemsWhileTimersRun) {
     form.Show();
-    WhileOpen(1000, [&] {
-        TapKey(VK_UP);  // from nothing round to the last item that shows
-        TapKey(VK_RETURN);
+    desktop.After(1000, [&] {
+        desktop.TapKey(VK_UP);  // from nothing round to the last item that shows
+        desktop.TapKey(VK_RETURN);
     });
     form.PopupMenu(form.Mnu_Traymenu);
     EXPECT_EQ(form.events, (std::vector<std::string>{"cmdAbout"}));
@@ -112,8 +98,8 @@ TEST_F(FormMenus, KeysChooseAmongTheVisibleItemsWhileTimersRun) {
 
 TEST_F(FormMenus, TheAccessKeyChoosesAndHiddenItemsAreNotThere) {
     form.Show();
-    WhileOpen(10, [&] { desktop.Host().TypeText("h"); });
-    WhileOpen(20, [&] { desktop.Host().TypeText("a"); });
+    desktop.After(10, [&] { desktop.Host().TypeText("h"); });
+    desktop.After(20, [&] { desktop.Host().TypeText("a"); });
     form.PopupMenu(form.Mnu_Traymenu);
     EXPECT_EQ(form.events, (std::vector<std::string>{"cmdAbout"}));
 }
@@ -122,19 +108,19 @@ TEST_F(FormMenus, GreyedItemsRefuseAndAClickOutsideDismisses) {
     form.Show();
     desktop.Host().MoveMouse({400, 300});
     bool openAfterGreyClick = false;
-    WhileOpen(10, [&] {
-        TapKey(VK_DOWN);
-        TapKey(VK_DOWN);  // over the separator to the greyed item
-        TapKey(VK_RETURN);
+    desktop.After(10, [&] {
+        desktop.TapKey(VK_DOWN);
+        desktop.TapKey(VK_DOWN);  // over the separator to the greyed item
+        desktop.TapKey(VK_RETURN);
     });
-    WhileOpen(20, [&] {
-        openAfterGreyClick = MenuWindow() != nullptr;
+    desktop.After(20, [&] {
+        openAfterGreyClick = desktop.OpenMenu() != nullptr;
         desktop.Host().Click({5, 5});
     });
     form.PopupMenu(form.Mnu_Traymenu);
     EXPECT_TRUE(openAfterGreyClick);
     EXPECT_TRUE(form.events.empty());
-    EXPECT_FALSE(MenuWindow());
+    EXPECT_FALSE(desktop.OpenMenu());
     desktop.Pump();
     EXPECT_TRUE(form.events.empty());
 }
@@ -142,15 +128,15 @@ TEST_F(FormMenus, GreyedItemsRefuseAndAClickOutsideDismisses) {
 TEST_F(FormMenus, AHandlerThatUnloadsTheFormIsSafeAndTheMenuWorksAfterALoadAfresh) {
     form.Show();
     const HWND first = form.hWnd();
-    WhileOpen(10, [&] { desktop.Host().TypeText("a"); });
+    desktop.After(10, [&] { desktop.Host().TypeText("a"); });
     form.PopupMenu(form.Mnu_Traymenu);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_FALSE(form.IsLoaded());
     desktop.Pump();
 
     // On an unloaded form the menu loads it first, hidden.
-    WhileOpen(10, [&] {
-        const RECT rect = MenuRect();
+    desktop.After(10, [&] {
+        const RECT rect = desktop.OpenMenuRect();
         desktop.Host().Click({rect.left + 30, rect.top + 10});
     });
     form.PopupMenu(form.Mnu_Traymenu);
@@ -162,18 +148,18 @@ TEST_F(FormMenus, AHandlerThatUnloadsTheFormIsSafeAndTheMenuWorksAfterALoadAfres
 TEST_F(FormMenus, AnUnloadWhileTheMenuIsOpenClosesItWithoutAChoice) {
     form.Show();
     form.tmrTick.Tick = [this] { form.Unload(); };
-    WhileOpen(150, [&] { TapKey(VK_DOWN); });
+    desktop.After(150, [&] { desktop.TapKey(VK_DOWN); });
     form.PopupMenu(form.Mnu_Traymenu);
-    EXPECT_FALSE(MenuWindow());
+    EXPECT_FALSE(desktop.OpenMenu());
     EXPECT_TRUE(form.events.empty());
 }
 
 TEST_F(FormMenus, AlignmentPutsTheCornerAtAPointOfTheFormOrOfAControl) {
     form.Show();
     RECT placed{};
-    WhileOpen(10, [&] {
-        placed = MenuRect();
-        TapKey(VK_ESCAPE);
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
+        desktop.TapKey(VK_ESCAPE);
     });
     form.PopupMenu(form.Mnu_Traymenu, TPM_RIGHTALIGN | TPM_BOTTOMALIGN, 3000, 1500);
     POINT corner{TwipsToPixels(3000), TwipsToPixels(1500)};
@@ -184,9 +170,9 @@ TEST_F(FormMenus, AlignmentPutsTheCornerAtAPointOfTheFormOrOfAControl) {
     // As a drop-down button shows one: below the control, left edges aligned.
     RECT button{};
     GetWindowRect(form.cmdDrop.hWnd(), &button);
-    WhileOpen(10, [&] {
-        placed = MenuRect();
-        TapKey(VK_ESCAPE);
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
+        desktop.TapKey(VK_ESCAPE);
     });
     EXPECT_EQ(ShowPopupMenu(form.Mnu_Traymenu, form.cmdDrop.hWnd(),
                             POINT{0, button.bottom - button.top}, 0),

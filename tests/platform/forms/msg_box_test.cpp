@@ -20,26 +20,17 @@ protected:
     void Design() override { tmrEnd.SetEnabled(false); }
 };
 
-class MessageBoxes : public FormsTest {
-protected:
-    void At(std::int64_t after, std::function<void()> action) {
-        desktop.Host().At(desktop.Host().NowMilliseconds() + after, std::move(action));
-    }
-    void TapKey(int key) {
-        desktop.Host().KeyDown(key);
-        desktop.Host().KeyUp(key);
-    }
-};
+using MessageBoxes = FormsTest;
 
 TEST_F(MessageBoxes, TitledWithTheApplicationAndModalToTheActiveForm) {
     frmOwner form;
     form.Show();
     HWND box;
     bool ownerDisabled = false;
-    At(10, [&] {
+    desktop.After(10, [&] {
         box = FindWindow("#32770", "Quellan");
         ownerDisabled = !IsWindowEnabled(form.hWnd());
-        TapKey(VK_RETURN);
+        desktop.TapKey(VK_RETURN);
     });
     EXPECT_EQ(MsgBox("无法保存流量总数", vbInformation), vbOK);
     EXPECT_TRUE(box);
@@ -48,15 +39,15 @@ TEST_F(MessageBoxes, TitledWithTheApplicationAndModalToTheActiveForm) {
     EXPECT_EQ(GetActiveWindow(), form.hWnd());
 
     App().SetTitle("Quellan Beta");
-    At(10, [&] {
+    desktop.After(10, [&] {
         box = FindWindow("#32770", "Quellan Beta");
-        TapKey(VK_ESCAPE);
+        desktop.TapKey(VK_ESCAPE);
     });
     EXPECT_EQ(MsgBox("prompt", vbOKCancel | vbQuestion), vbCancel);
     EXPECT_TRUE(box);
-    At(10, [&] {
+    desktop.After(10, [&] {
         box = FindWindow("#32770", "About");
-        TapKey(VK_RETURN);
+        desktop.TapKey(VK_RETURN);
     });
     EXPECT_EQ(MsgBox("prompt", vbOKCancel, "About"), vbOK);
     EXPECT_TRUE(box);

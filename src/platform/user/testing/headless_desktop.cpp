@@ -4,6 +4,8 @@
 #include "platform/user/messaging.h"
 #include "platform/user/session.h"
 #include "platform/user/surface.h"
+#include "platform/user/window_geometry.h"
+#include "platform/user/window_tree.h"
 
 namespace win::testing {
 
@@ -19,6 +21,25 @@ HeadlessDesktop::~HeadlessDesktop() {
 
 void HeadlessDesktop::Pump() {
     ProcessPendingMessages();
+}
+
+void HeadlessDesktop::After(std::int64_t milliseconds, std::function<void()> step) {
+    host_.At(host_.NowMilliseconds() + milliseconds, std::move(step));
+}
+
+void HeadlessDesktop::TapKey(int virtualKey) {
+    host_.KeyDown(virtualKey);
+    host_.KeyUp(virtualKey);
+}
+
+HWND HeadlessDesktop::OpenMenu() {
+    return FindWindow("#32768", "");
+}
+
+RECT HeadlessDesktop::OpenMenuRect() {
+    RECT rect{};
+    GetWindowRect(OpenMenu(), &rect);
+    return rect;
 }
 
 host::WindowId HeadlessDesktop::NativeOf(HWND topLevel) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 
 #include "platform/host/headless/headless_host.h"
 #include "platform/user/user_types.h"
@@ -22,6 +23,15 @@ public:
     void Advance(std::int64_t milliseconds) { host_.Advance(milliseconds); }
     // Dispatches everything waiting and presents what changed.
     void Pump();
+    // Runs `step` once the clock has moved `milliseconds` on, also inside a nested loop (a menu
+    // or a message box that is open by then).
+    void After(std::int64_t milliseconds, std::function<void()> step);
+    // A key pressed and released.
+    void TapKey(int virtualKey);
+
+    // The pop-up menu window that is open, if any, and where it is on the screen.
+    static HWND OpenMenu();
+    static RECT OpenMenuRect();
 
     // The native window showing a top-level window; None for any other.
     host::WindowId NativeOf(HWND topLevel) const;
