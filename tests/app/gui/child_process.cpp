@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,8 @@ ChildProcess::ChildProcess(const std::string& program, std::vector<std::string> 
         ::dup2(null, STDIN_FILENO);
         RedirectTo(output, STDOUT_FILENO);
         RedirectTo(errors_, STDERR_FILENO);
+        // Only sanitizer builds read it; a setting of the caller's own is kept.
+        ::setenv("LSAN_OPTIONS", "suppressions=" QUELLAN_DESKTOP_LEAK_SUPPRESSIONS, 0);
         if (::chdir(folder.c_str()) != 0) {
             ::_exit(126);
         }
