@@ -9,9 +9,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/app/gui/desktop_probe.h"
+#include "tests/support/desktop_probe.h"
 
 namespace quellan::gui_testing {
+
+using namespace desktop_testing;
 namespace {
 
 void RedirectTo(const std::filesystem::path& file, int descriptor) {

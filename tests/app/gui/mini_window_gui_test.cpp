@@ -13,11 +13,13 @@
 #include "platform/files/temporary_folder.h"
 #include "platform/gdi/png/png_codec.h"
 #include "tests/app/gui/child_process.h"
-#include "tests/app/gui/desktop_probe.h"
 #include "tests/app/loopback_traffic.h"
+#include "tests/support/desktop_probe.h"
 #include "windows/frm_right_artwork.h"
 
 namespace quellan::gui_testing {
+
+using namespace desktop_testing;
 namespace {
 
 constexpr int kWidth = 148;

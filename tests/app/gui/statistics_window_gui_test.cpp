@@ -9,9 +9,11 @@
 
 #include "platform/files/temporary_folder.h"
 #include "tests/app/gui/child_process.h"
-#include "tests/app/gui/desktop_probe.h"
+#include "tests/support/desktop_probe.h"
 
 namespace quellan::gui_testing {
+
+using namespace desktop_testing;
 namespace {
 
 constexpr const char* kCaption = "Quellan详细信息";

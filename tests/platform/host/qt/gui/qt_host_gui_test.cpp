@@ -4,14 +4,14 @@
 #include <cmath>
 
 #include "platform/gdi/text/text_engine.h"
-#include "tests/platform/host/qt/gui/desktop_tools.h"
 #include "tests/platform/host/qt/support/host_fixture.h"
+#include "tests/support/desktop_probe.h"
 
 namespace win::host {
 namespace {
 
+using desktop_testing::RunTool;
 using testing::HostFixture;
-using testing::RunTool;
 
 constexpr std::uint32_t kRed = 0x00FF0000;
 constexpr std::uint32_t kGreen = 0x0000FF00;
@@ -38,13 +38,14 @@ protected:
     }
 
     std::string StateOf(WindowId id) {
-        return RunTool("xprop -id " + testing::HexWindow(host().NativeWindowHandle(id)) +
+        return RunTool("xprop -id " + desktop_testing::HexWindow(host().NativeWindowHandle(id)) +
                        " _NET_WM_STATE _NET_FRAME_EXTENTS");
     }
 
     bool WaitMapped(WindowId id) {
         return fixture_.PumpUntil([&] {
-            return RunTool("xwininfo -id " + testing::HexWindow(host().NativeWindowHandle(id)))
+            return RunTool("xwininfo -id " +
+                           desktop_testing::HexWindow(host().NativeWindowHandle(id)))
                            .find("IsViewable") != std::string::npos &&
                    StateOf(id).find("_NET_FRAME_EXTENTS(CARDINAL)") != std::string::npos;
         });
@@ -73,10 +74,10 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
     fixture_.PumpFor(300);
 
     const std::uint64_t handle = host().NativeWindowHandle(first.id);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Absolute upper-left X"), 300);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Absolute upper-left Y"), 200);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Width"), 160);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Height"), 120);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Absolute upper-left X"), 300);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Absolute upper-left Y"), 200);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Width"), 160);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Height"), 120);
 
     const std::string state = StateOf(first.id);
     EXPECT_NE(state.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << state;
@@ -84,7 +85,7 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
     EXPECT_NE(state.find("_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0"), std::string::npos) << state;
     EXPECT_EQ(StateOf(second.id).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos);
 
-    const auto stacking = testing::RootWindowList("_NET_CLIENT_LIST_STACKING");
+    const auto stacking = desktop_testing::RootWindowList("_NET_CLIENT_LIST_STACKING");
     const auto firstAt = std::find(stacking.begin(), stacking.end(), handle);
     const auto secondAt =
         std::find(stacking.begin(), stacking.end(), host().NativeWindowHandle(second.id));
@@ -92,7 +93,7 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
     ASSERT_NE(secondAt, stacking.end());
     EXPECT_GT(firstAt, secondAt) << "bottom to top, the topmost window comes last";
 
-    const testing::Screenshot shot("topmost-window");
+    const desktop_testing::Screenshot shot("topmost-window");
     EXPECT_EQ(shot.Pixel(310, 210), kRed);
     EXPECT_EQ(shot.Pixel(400, 300), kRed) << "the overlap shows the topmost";
     EXPECT_EQ(shot.Pixel(500, 350), kBlue);
@@ -104,9 +105,9 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
     ASSERT_TRUE(WaitMapped(first.id));
     fixture_.PumpFor(200);
     EXPECT_NE(StateOf(first.id).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos);
-    EXPECT_EQ(
-        testing::WindowInfoField(host().NativeWindowHandle(first.id), "Absolute upper-left X"),
-        300);
+    EXPECT_EQ(desktop_testing::WindowInfoField(host().NativeWindowHandle(first.id),
+                                               "Absolute upper-left X"),
+              300);
 
     // Dropped from and put back on top while shown, it stays shown, placed and above.
     host().SetTopmost(first.id, false);
@@ -114,15 +115,16 @@ TEST_F(QtHostGuiTest, TopmostWindowIsPlacedExactlyFramelessAboveALaterWindowAndO
         [&] { return StateOf(first.id).find("_NET_WM_STATE_ABOVE") == std::string::npos; }));
     host().SetTopmost(first.id, true);
     ASSERT_TRUE(WaitMapped(first.id))
-        << RunTool("xwininfo -id " + testing::HexWindow(host().NativeWindowHandle(first.id)))
+        << RunTool("xwininfo -id " +
+                   desktop_testing::HexWindow(host().NativeWindowHandle(first.id)))
         << StateOf(first.id);
     fixture_.PumpFor(200);
     const std::string again = StateOf(first.id);
     EXPECT_NE(again.find("_NET_WM_STATE_ABOVE"), std::string::npos) << again;
     EXPECT_NE(again.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << again;
-    EXPECT_EQ(
-        testing::WindowInfoField(host().NativeWindowHandle(first.id), "Absolute upper-left Y"),
-        200);
+    EXPECT_EQ(desktop_testing::WindowInfoField(host().NativeWindowHandle(first.id),
+                                               "Absolute upper-left Y"),
+              200);
 
     host().DestroyNativeWindow(first.id);
     host().DestroyNativeWindow(second.id);
@@ -143,7 +145,7 @@ TEST_F(QtHostGuiTest, RoundShapeShowsOnlyTheDiscAndPassesClicksOutsideIt) {
     ASSERT_TRUE(WaitMapped(window.id));
     fixture_.PumpFor(300);
 
-    const testing::Screenshot shot("round-shape");
+    const desktop_testing::Screenshot shot("round-shape");
     EXPECT_EQ(shot.Pixel(650, 150), kGreen);
     EXPECT_EQ(shot.Pixel(652, 102), kGreen);
     EXPECT_NE(shot.Pixel(603, 103), kGreen);
@@ -207,13 +209,13 @@ TEST_F(QtHostGuiTest, DecoratedWindowHasAFrameAndItsCloseBoxAsksUs) {
     const Margins margins = host().DecorationMargins();
     EXPECT_GT(margins.top, 0);
     const std::uint64_t handle = host().NativeWindowHandle(window.id);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Width"), 200);
-    EXPECT_EQ(testing::WindowInfoField(handle, "Height"), 100);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Width"), 200);
+    EXPECT_EQ(desktop_testing::WindowInfoField(handle, "Height"), 100);
     // Move and close only: no minimise, maximise or resize.
     const std::string hints =
-        RunTool("xprop -id " + testing::HexWindow(handle) + " _MOTIF_WM_HINTS");
+        RunTool("xprop -id " + desktop_testing::HexWindow(handle) + " _MOTIF_WM_HINTS");
     EXPECT_NE(hints.find("= 0x3, 0x24, 0x1a"), std::string::npos) << hints;
-    testing::Screenshot("decorated-window");
+    desktop_testing::Screenshot("decorated-window");
 
     // The close box of openbox's default theme: the right end of the title bar.
     const int closeX = request.content.right - 1 - margins.right - 8;
@@ -250,7 +252,7 @@ TEST_F(QtHostGuiTest, ChineseTextIsDrawnWithACjkFace) {
     host().Show(window.id, false);
     ASSERT_TRUE(WaitMapped(window.id));
     fixture_.PumpFor(300);
-    const testing::Screenshot shot("chinese-text");
+    const desktop_testing::Screenshot shot("chinese-text");
     int dark = 0;
     for (int x = 500; x < 600; ++x) {
         for (int y = 600; y < 640; ++y) {
@@ -280,7 +282,7 @@ TEST_F(QtHostGuiTest, WithTrayRightClickIsPressThenRelease) {
     ASSERT_TRUE(fixture_.PumpUntil([&] { return host().TrayIconRect().has_value(); }));
     fixture_.PumpFor(300);
     const Rect where = *host().TrayIconRect();
-    testing::Screenshot("tray-icon");
+    desktop_testing::Screenshot("tray-icon");
     const int x = (where.left + where.right) / 2;
     const int y = (where.top + where.bottom) / 2;
     RunTool("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 3");

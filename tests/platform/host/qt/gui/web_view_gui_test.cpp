@@ -5,15 +5,15 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "tests/platform/host/qt/gui/desktop_tools.h"
 #include "tests/platform/host/qt/gui/local_http_server.h"
 #include "tests/platform/host/qt/support/host_fixture.h"
+#include "tests/support/desktop_probe.h"
 
 namespace win::host {
 namespace {
 
+using desktop_testing::RunTool;
 using testing::HostFixture;
-using testing::RunTool;
 
 constexpr std::uint32_t kBlue = 0x000000FF;
 // The page's background, unlike anything else on the desktop.
@@ -55,7 +55,8 @@ protected:
                        {0, 0, size.width, size.height});
         host().Show(window_, true);
         ASSERT_TRUE(fixture_.PumpUntil([&] {
-            return RunTool("xwininfo -id " + testing::HexWindow(host().NativeWindowHandle(window_)))
+            return RunTool("xwininfo -id " +
+                           desktop_testing::HexWindow(host().NativeWindowHandle(window_)))
                        .find("IsViewable") != std::string::npos;
         }));
     }
@@ -78,11 +79,11 @@ protected:
     WebViewStatus State(WebViewId view) { return host().WebViewState(view).value(); }
 
     // The screen pixel at a point of the window's content.
-    static std::uint32_t At(const testing::Screenshot& shot, int x, int y) {
+    static std::uint32_t At(const desktop_testing::Screenshot& shot, int x, int y) {
         return shot.Pixel(kWindowContent.left + x, kWindowContent.top + y);
     }
 
-    static int CountOf(const testing::Screenshot& shot, Rect area, std::uint32_t colour) {
+    static int CountOf(const desktop_testing::Screenshot& shot, Rect area, std::uint32_t colour) {
         int count = 0;
         for (int y = area.top; y < area.bottom; y += 4) {
             for (int x = area.left; x < area.right; x += 4) {
@@ -102,7 +103,7 @@ protected:
         EXPECT_TRUE(state.fallback);
         EXPECT_EQ(state.address, server_.Address());
         fixture_.PumpFor(500);
-        const testing::Screenshot shot(shotName);
+        const desktop_testing::Screenshot shot(shotName);
         EXPECT_EQ(CountOf(shot, kViewBounds, kBlue), 0) << "the pane covers the view's rectangle";
     }
 
@@ -144,11 +145,11 @@ TEST_F(WebViewGuiTest, PageFromALocalServerShowsInsideOurWindowAndEndsWithIt) {
                kViewBounds.bottom - 4};
     fixture_.PumpUntil(
         [&] {
-            return CountOf(testing::Screenshot("web-view"), inner, kPageYellow) >
+            return CountOf(desktop_testing::Screenshot("web-view"), inner, kPageYellow) >
                    Samples(inner) * 3 / 4;
         },
         20000);
-    const testing::Screenshot shot("web-view");
+    const desktop_testing::Screenshot shot("web-view");
     EXPECT_GT(CountOf(shot, inner, kPageYellow), Samples(inner) * 3 / 4)
         << "the embedded area shows the page";
     EXPECT_EQ(At(shot, kViewBounds.left - 5, kViewBounds.top + 50), kBlue);
@@ -160,22 +161,22 @@ TEST_F(WebViewGuiTest, PageFromALocalServerShowsInsideOurWindowAndEndsWithIt) {
     host().MoveWebView(*view, moved);
     fixture_.PumpUntil(
         [&] {
-            const testing::Screenshot shot("web-view-moved");
+            const desktop_testing::Screenshot shot("web-view-moved");
             return At(shot, moved.right - 6, moved.bottom - 6) == kPageYellow &&
                    At(shot, kViewBounds.left + 6, kViewBounds.top + 6) == kBlue;
         },
         20000);
-    const testing::Screenshot movedShot("web-view-moved");
+    const desktop_testing::Screenshot movedShot("web-view-moved");
     EXPECT_EQ(At(movedShot, moved.left + 6, moved.top + 40), kPageYellow);
     EXPECT_EQ(At(movedShot, moved.right - 6, moved.bottom - 6), kPageYellow);
     EXPECT_EQ(At(movedShot, kViewBounds.left + 6, kViewBounds.top + 6), kBlue);
 
     host().SetWebViewVisible(*view, false);
     fixture_.PumpFor(500);
-    EXPECT_EQ(CountOf(testing::Screenshot("web-view-hidden"), moved, kPageYellow), 0);
+    EXPECT_EQ(CountOf(desktop_testing::Screenshot("web-view-hidden"), moved, kPageYellow), 0);
 
     // Ending our window ends the view and its helper, whose window goes with it.
-    const std::string helperWindow = testing::HexWindow(state.helperWindow);
+    const std::string helperWindow = desktop_testing::HexWindow(state.helperWindow);
     host().DestroyNativeWindow(window_);
     window_ = WindowId::None;
     EXPECT_FALSE(host().WebViewState(*view).has_value());
@@ -199,8 +200,8 @@ TEST_F(WebViewGuiTest, HelperThatDiesGivesWayToTheAddressPane) {
         GTEST_SKIP() << "the helper does not run here; the other tests check the address pane";
     }
     // Qt names the owning process on each of its windows.
-    const std::string owner =
-        RunTool("xprop -id " + testing::HexWindow(State(*view).helperWindow) + " _NET_WM_PID");
+    const std::string owner = RunTool(
+        "xprop -id " + desktop_testing::HexWindow(State(*view).helperWindow) + " _NET_WM_PID");
     const std::size_t equals = owner.find("= ");
     ASSERT_NE(equals, std::string::npos) << owner;
     const pid_t helper = static_cast<pid_t>(std::stol(owner.substr(equals + 2)));

@@ -1,4 +1,4 @@
-#include "tests/app/gui/desktop_probe.h"
+#include "tests/support/desktop_probe.h"
 
 #include <array>
 #include <cstdio>
@@ -8,7 +8,7 @@
 
 #include "platform/gdi/png/png_codec.h"
 
-namespace quellan::gui_testing {
+namespace desktop_testing {
 namespace {
 
 // The integer after "field:" in xwininfo's report; nullopt when absent.
@@ -82,6 +82,10 @@ std::optional<WindowInfo> InfoOf(std::uint64_t window) {
     info.viewable = report.find("Map State: IsViewable") != std::string::npos;
     info.overrideRedirect = report.find("Override Redirect State: yes") != std::string::npos;
     return info;
+}
+
+int WindowInfoField(std::uint64_t window, const std::string& field) {
+    return ReportedNumber(RunTool("xwininfo -id " + HexWindow(window)), field).value_or(-1);
 }
 
 std::string PropertiesOf(std::uint64_t window, const std::string& names) {
@@ -172,4 +176,4 @@ std::vector<std::uint32_t> Screenshot::Area(const ScreenRect& area) const {
     return pixels;
 }
 
-}  // namespace quellan::gui_testing
+}  // namespace desktop_testing

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace quellan::gui_testing {
+namespace desktop_testing {
 
 using namespace std::chrono_literals;
 
@@ -36,6 +36,8 @@ struct WindowInfo {
     bool viewable = false;
     bool overrideRedirect = false;
 };
+// One integer field of `xwininfo -id` ("Absolute upper-left X", "Width", ...); -1 if absent.
+int WindowInfoField(std::uint64_t window, const std::string& field);
 // Empty when the window does not exist.
 std::optional<WindowInfo> InfoOf(std::uint64_t window);
 // `xprop -id window names...` as printed.
@@ -67,4 +69,4 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-}  // namespace quellan::gui_testing
+}  // namespace desktop_testing
