@@ -10,6 +10,7 @@
 #include "platform/host/host.h"
 #include "platform/user/input_state.h"
 #include "platform/user/messaging.h"
+#include "platform/user/module_exports_table.h"
 #include "platform/user/timer_table.h"
 #include "platform/user/window.h"
 
@@ -68,6 +69,7 @@ public:
     LONG messageTime = 0;
     std::unordered_map<std::uintptr_t, DcRecord> dcs;
     std::optional<TrayRegistration> tray;
+    ModuleExports modules;
 
     // Tells the host when the next timer is due.
     void UpdateWakeUp();
