@@ -9,6 +9,7 @@ packages=(
     xvfb openbox xdotool x11-utils trayer imagemagick
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
+    wine64 gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64
 )
 
 missing=()
