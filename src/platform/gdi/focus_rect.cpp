@@ -5,7 +5,8 @@ namespace win {
 
 namespace {
 
-// Inverts the pixels of a one-pixel run whose device x + y is even.
+// Inverts the pixels of a one-pixel run whose device x + y is odd: the dots fall on the device
+// grid, not the rectangle, so a rectangle at (0, 0) leaves its top-left pixel.
 void InvertDots(gdi::DeviceContext& dc, const RECT& run, std::int64_t deviceToSurfaceX,
                 std::int64_t deviceToSurfaceY) {
     dc.EffectiveClip().ForEachPieceIn(run, [&](int top, int bottom, int left, int right) {
@@ -13,7 +14,7 @@ void InvertDots(gdi::DeviceContext& dc, const RECT& run, std::int64_t deviceToSu
             std::uint32_t* row = dc.Surface()->Row(y);
             const std::int64_t deviceY = y - deviceToSurfaceY;
             for (int x = left; x < right; ++x) {
-                if (((x - deviceToSurfaceX + deviceY) & 1) == 0) {
+                if (((x - deviceToSurfaceX + deviceY) & 1) != 0) {
                     row[x] ^= 0x00FFFFFF;
                 }
             }

@@ -88,13 +88,14 @@ TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {
     }
     const RECT r{1, 1, 6, 5};
     ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
-    // Every other pixel of the frame is inverted, starting where x + y is even.
+    // Every other pixel of the frame is inverted, where x + y is odd: (1,1) is left alone and
+    // the dots start at (2,1).
     const std::uint32_t flipped = 0x00123456 ^ 0x00FFFFFF;
-    EXPECT_EQ(canvas.Row(1, flipped, '#'), "...#.#.");  // (1,1) holds the texture
-    EXPECT_EQ(canvas.Row(2, flipped, '#'), ".......");  // (1,2) and (5,2) have odd sums
-    EXPECT_EQ(canvas.Row(3, flipped, '#'), ".#...#.");
-    EXPECT_EQ(canvas.Row(4, flipped, '#'), "..#....");  // (4,4) holds the texture
-    EXPECT_EQ(canvas.Pixel(1, 1), 0x00ABCDEF ^ 0x00FFFFFF);
+    EXPECT_EQ(canvas.Row(1, flipped, '#'), "..#.#..");
+    EXPECT_EQ(canvas.Row(2, flipped, '#'), ".#...#.");
+    EXPECT_EQ(canvas.Row(3, flipped, '#'), ".......");  // (1,3) and (5,3) have even sums
+    EXPECT_EQ(canvas.Row(4, flipped, '#'), ".#.#.#.");
+    EXPECT_EQ(canvas.Pixel(1, 1), 0x00ABCDEFu);  // the texture on an even corner stays
     ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
     EXPECT_EQ(canvas.Count(0x00123456), 7 * 6 - 6);
     for (int y = 0; y < 6; ++y) {

@@ -98,16 +98,33 @@ TEST_F(RegionTest, ThreeByThreeCornersLoseOnePixelEach) {
     EXPECT_EQ(box, (RECT{0, 0, 7, 5}));
 }
 
-TEST_F(RegionTest, FourByFourCornersStepTwoThenOne) {
-    const HRGN region = Keep(CreateRoundRectRgn(0, 0, 9, 7, 4, 4));
-    EXPECT_EQ(Shape(region, 8, 6), (std::vector<std::string>{
-                                       "..####..",
-                                       ".######.",
-                                       "########",
-                                       "########",
-                                       ".######.",
-                                       "..####..",
-                                   }));
+// Corners up to eight pixels are a staircase: eh / 3 rows, the first losing ew / 3 pixels.
+TEST_F(RegionTest, SmallCornersAreAStaircase) {
+    const HRGN four = Keep(CreateRoundRectRgn(0, 0, 9, 7, 4, 4));
+    EXPECT_EQ(Shape(four, 8, 6), (std::vector<std::string>{
+                                     ".######.",
+                                     "########",
+                                     "########",
+                                     "########",
+                                     "########",
+                                     ".######.",
+                                 }));
+    const HRGN button = Keep(CreateRoundRectRgn(0, 0, 106, 26, 4, 4));
+    EXPECT_EQ(GetRegionRects(button),
+              (std::vector<RECT>{{1, 0, 104, 1}, {0, 1, 105, 24}, {1, 24, 104, 25}}));
+    const HRGN six = Keep(CreateRoundRectRgn(0, 0, 9, 7, 6, 6));
+    EXPECT_EQ(Shape(six, 8, 6), (std::vector<std::string>{
+                                    "..####..",
+                                    ".######.",
+                                    "########",
+                                    "########",
+                                    ".######.",
+                                    "..####..",
+                                }));
+    const HRGN twoByTwo = Keep(CreateRoundRectRgn(0, 0, 9, 7, 2, 2));
+    RECT plain;
+    EXPECT_EQ(GetRgnBox(twoByTwo, &plain), SIMPLEREGION);
+    EXPECT_EQ(plain, (RECT{0, 0, 8, 6}));
     // Ellipses larger than the box are held to it; tiny ones give a rectangle.
     const HRGN pill = Keep(CreateRoundRectRgn(0, 0, 7, 4, 100, 3));
     EXPECT_EQ(Shape(pill, 6, 3), (std::vector<std::string>{"..##..", "######", "..##.."}));

@@ -62,15 +62,16 @@ inline std::span<const BYTE> Bytes(const std::vector<std::uint32_t>& bits) {
 }
 
 inline int PutDibStretched(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY,
-                           int sourceWidth, int sourceHeight, const std::vector<std::uint32_t>& bits,
-                           const BITMAPINFO& info, DWORD rop) {
+                           int sourceWidth, int sourceHeight,
+                           const std::vector<std::uint32_t>& bits, const BITMAPINFO& info,
+                           DWORD rop) {
     return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight,
                          Bytes(bits), &info, DIB_RGB_COLORS, rop);
 }
 
-inline int PutDibToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX,
-                          int sourceY, UINT startScan, UINT lineCount,
-                          const std::vector<std::uint32_t>& bits, const BITMAPINFO& info) {
+inline int PutDibToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
+                          UINT startScan, UINT lineCount, const std::vector<std::uint32_t>& bits,
+                          const BITMAPINFO& info) {
     return SetDIBitsToDevice(dc, x, y, width, height, sourceX, sourceY, startScan, lineCount,
                              Bytes(bits), &info, DIB_RGB_COLORS);
 }

@@ -20,29 +20,30 @@ inline void AddRoundRectRegions(std::vector<Case>& cases) {
     struct Box {
         int left, top, right, bottom;
     };
-    const Box boxes[] = {{0, 0, 5, 5},   {0, 0, 6, 6},   {0, 0, 7, 9},    {0, 0, 10, 10},
-                         {0, 0, 16, 12}, {0, 0, 23, 23}, {3, 2, 43, 19},  {0, 0, 75, 23},
-                         {0, 0, 106, 26}};
+    const Box boxes[] = {{0, 0, 5, 5},   {0, 0, 6, 6},   {0, 0, 7, 9},
+                         {0, 0, 10, 10}, {0, 0, 16, 12}, {0, 0, 23, 23},
+                         {3, 2, 43, 19}, {0, 0, 75, 23}, {0, 0, 106, 26}};
     for (const Box& b : boxes) {
         for (int e = 2; e <= 8; ++e) {
-            cases.push_back({"CreateRoundRectRgn(" + Args({b.left, b.top, b.right, b.bottom, e, e}) + ")",
-                             0, 0, Colours::Exact, [b, e](Canvas&, Record& record) {
-                                 HRGN region = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, e, e);
-                                 record.Rects("region", region);
-                                 DeleteObject(region);
-                             }});
+            cases.push_back(
+                {"CreateRoundRectRgn(" + Args({b.left, b.top, b.right, b.bottom, e, e}) + ")", 0, 0,
+                 Colours::Exact, [b, e](Canvas&, Record& record) {
+                     HRGN region = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, e, e);
+                     record.Rects("region", region);
+                     DeleteObject(region);
+                 }});
         }
     }
     struct Odd {
         int right, bottom, ew, eh;
     };
     // Unequal corner axes, corners larger than the box, and a box given right to left.
-    const Odd odd[] = {{20, 14, 2, 6}, {20, 14, 6, 2}, {20, 14, 3, 5}, {20, 14, 8, 4},
-                       {20, 14, 4, 8}, {20, 14, 5, 7}, {5, 5, 9, 7},   {9, 6, 12, 12},
+    const Odd odd[] = {{20, 14, 2, 6}, {20, 14, 6, 2}, {20, 14, 3, 5},   {20, 14, 8, 4},
+                       {20, 14, 4, 8}, {20, 14, 5, 7}, {5, 5, 9, 7},     {9, 6, 12, 12},
                        {20, 14, 0, 0}, {20, 14, 1, 1}, {20, 14, 20, 14}, {-20, 14, 4, 4}};
     for (const Odd& o : odd) {
-        cases.push_back({"CreateRoundRectRgn(" + Args({0, 0, o.right, o.bottom, o.ew, o.eh}) + ")", 0,
-                         0, Colours::Exact, [o](Canvas&, Record& record) {
+        cases.push_back({"CreateRoundRectRgn(" + Args({0, 0, o.right, o.bottom, o.ew, o.eh}) + ")",
+                         0, 0, Colours::Exact, [o](Canvas&, Record& record) {
                              HRGN region = CreateRoundRectRgn(0, 0, o.right, o.bottom, o.ew, o.eh);
                              record.Rects("region", region);
                              DeleteObject(region);
@@ -54,8 +55,8 @@ inline void AddEllipticRegions(std::vector<Case>& cases) {
     const RECT boxes[] = {{0, 0, 5, 5},   {0, 0, 6, 6},   {0, 0, 7, 4},
                           {0, 0, 10, 10}, {2, 3, 19, 14}, {0, 0, 31, 12}};
     for (const RECT& b : boxes) {
-        cases.push_back({"CreateEllipticRgn(" + Args({b.left, b.top, b.right, b.bottom}) + ")", 0, 0,
-                         Colours::Exact, [b](Canvas&, Record& record) {
+        cases.push_back({"CreateEllipticRgn(" + Args({b.left, b.top, b.right, b.bottom}) + ")", 0,
+                         0, Colours::Exact, [b](Canvas&, Record& record) {
                              HRGN region = CreateEllipticRgn(b.left, b.top, b.right, b.bottom);
                              record.Rects("region", region);
                              DeleteObject(region);
@@ -74,25 +75,26 @@ inline void AddRegionOperations(std::vector<Case>& cases) {
                              record.Value("type", CombineRgn(result, first, second, mode));
                              record.Rects("result", result);
                              record.Value("empty", CombineRgn(result, first, first, RGN_DIFF));
-                             record.Value("simple", CombineRgn(result, second, first, RGN_DIFF == mode ? RGN_COPY : mode));
+                             record.Value("simple", CombineRgn(result, second, first,
+                                                               RGN_DIFF == mode ? RGN_COPY : mode));
                              record.Rects("again", result);
                              DeleteObject(first);
                              DeleteObject(second);
                              DeleteObject(result);
                          }});
     }
-    cases.push_back({"OffsetRgn of a round rectangle", 0, 0, Colours::Exact,
-                     [](Canvas&, Record& record) {
-                         HRGN region = CreateRoundRectRgn(0, 0, 30, 12, 5, 5);
-                         record.Value("type", OffsetRgn(region, 7, -3));
-                         record.Rects("moved", region);
-                         RECT box{};
-                         record.Value("box type", GetRgnBox(region, &box));
-                         record.Rect("box", box);
-                         record.Value("corner in", PtInRegion(region, 7, -1) ? 1 : 0);
-                         record.Value("inside", PtInRegion(region, 9, -2) ? 1 : 0);
-                         DeleteObject(region);
-                     }});
+    cases.push_back(
+        {"OffsetRgn of a round rectangle", 0, 0, Colours::Exact, [](Canvas&, Record& record) {
+             HRGN region = CreateRoundRectRgn(0, 0, 30, 12, 5, 5);
+             record.Value("type", OffsetRgn(region, 7, -3));
+             record.Rects("moved", region);
+             RECT box{};
+             record.Value("box type", GetRgnBox(region, &box));
+             record.Rect("box", box);
+             record.Value("corner in", PtInRegion(region, 7, -1) ? 1 : 0);
+             record.Value("inside", PtInRegion(region, 9, -2) ? 1 : 0);
+             DeleteObject(region);
+         }});
     cases.push_back({"FillRgn", 24, 16, Colours::Exact, [](Canvas& canvas, Record& record) {
                          HRGN region = CreateRoundRectRgn(2, 1, 22, 15, 6, 6);
                          HBRUSH brush = CreateSolidBrush(RGB(200, 30, 70));
@@ -100,28 +102,29 @@ inline void AddRegionOperations(std::vector<Case>& cases) {
                          DeleteObject(brush);
                          DeleteObject(region);
                      }});
-    cases.push_back({"clip to a region", 24, 16, Colours::Exact, [](Canvas& canvas, Record& record) {
-                         HRGN clip = CreateEllipticRgn(1, 1, 23, 15);
-                         HRGN hole = CreateRectRgn(8, 5, 14, 9);
-                         CombineRgn(clip, clip, hole, RGN_DIFF);
-                         record.Value("select", SelectClipRgn(canvas.Dc(), clip));
-                         RECT box{};
-                         record.Value("box type", GetClipBox(canvas.Dc(), &box));
-                         record.Rect("box", box);
-                         const RECT all{0, 0, 24, 16};
-                         HBRUSH brush = CreateSolidBrush(RGB(10, 220, 40));
-                         FillRect(canvas.Dc(), &all, brush);
-                         HPEN pen = CreatePen(PS_SOLID, 1, RGB(250, 250, 0));
-                         HGDIOBJ oldPen = SelectObject(canvas.Dc(), pen);
-                         MoveToEx(canvas.Dc(), 0, 8, nullptr);
-                         LineTo(canvas.Dc(), 24, 8);
-                         SelectObject(canvas.Dc(), oldPen);
-                         SelectClipRgn(canvas.Dc(), nullptr);
-                         DeleteObject(pen);
-                         DeleteObject(brush);
-                         DeleteObject(clip);
-                         DeleteObject(hole);
-                     }});
+    cases.push_back(
+        {"clip to a region", 24, 16, Colours::Exact, [](Canvas& canvas, Record& record) {
+             HRGN clip = CreateEllipticRgn(1, 1, 23, 15);
+             HRGN hole = CreateRectRgn(8, 5, 14, 9);
+             CombineRgn(clip, clip, hole, RGN_DIFF);
+             record.Value("select", SelectClipRgn(canvas.Dc(), clip));
+             RECT box{};
+             record.Value("box type", GetClipBox(canvas.Dc(), &box));
+             record.Rect("box", box);
+             const RECT all{0, 0, 24, 16};
+             HBRUSH brush = CreateSolidBrush(RGB(10, 220, 40));
+             FillRect(canvas.Dc(), &all, brush);
+             HPEN pen = CreatePen(PS_SOLID, 1, RGB(250, 250, 0));
+             HGDIOBJ oldPen = SelectObject(canvas.Dc(), pen);
+             MoveToEx(canvas.Dc(), 0, 8, nullptr);
+             LineTo(canvas.Dc(), 24, 8);
+             SelectObject(canvas.Dc(), oldPen);
+             SelectClipRgn(canvas.Dc(), nullptr);
+             DeleteObject(pen);
+             DeleteObject(brush);
+             DeleteObject(clip);
+             DeleteObject(hole);
+         }});
 }
 
 inline void AddFocusRects(std::vector<Case>& cases) {
@@ -138,21 +141,21 @@ inline void AddFocusRects(std::vector<Case>& cases) {
                          DrawFocusRect(canvas.Dc(), &r);
                          DrawFocusRect(canvas.Dc(), &r);
                      }});
-    cases.push_back({"DrawFocusRect with a moved origin", 16, 12, Colours::Exact,
-                     [](Canvas& canvas, Record&) {
-                         SetViewportOrgEx(canvas.Dc(), 3, 2, nullptr);
-                         const RECT r{0, 0, 9, 7};
-                         DrawFocusRect(canvas.Dc(), &r);
-                         SetViewportOrgEx(canvas.Dc(), 0, 0, nullptr);
-                     }});
+    cases.push_back(
+        {"DrawFocusRect with a moved origin", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
+             SetViewportOrgEx(canvas.Dc(), 3, 2, nullptr);
+             const RECT r{0, 0, 9, 7};
+             DrawFocusRect(canvas.Dc(), &r);
+             SetViewportOrgEx(canvas.Dc(), 0, 0, nullptr);
+         }});
 }
 
 inline void AddLines(std::vector<Case>& cases) {
     struct Line {
         int x0, y0, x1, y1;
     };
-    const Line lines[] = {{1, 1, 14, 1}, {14, 2, 1, 2},  {1, 3, 1, 11},  {3, 11, 3, 4},
-                          {2, 2, 12, 9}, {12, 10, 2, 3}, {4, 1, 7, 11},  {13, 11, 9, 0},
+    const Line lines[] = {{1, 1, 14, 1},  {14, 2, 1, 2},  {1, 3, 1, 11}, {3, 11, 3, 4},
+                          {2, 2, 12, 9},  {12, 10, 2, 3}, {4, 1, 7, 11}, {13, 11, 9, 0},
                           {0, 0, 15, 11}, {15, 0, 0, 11}, {5, 5, 5, 5},  {2, 9, 14, 7}};
     for (const Line& l : lines) {
         cases.push_back({"LineTo(" + Args({l.x0, l.y0, l.x1, l.y1}) + ")", 16, 12, Colours::Exact,
@@ -169,14 +172,15 @@ inline void AddLines(std::vector<Case>& cases) {
                              DeleteObject(pen);
                          }});
     }
-    cases.push_back({"Polyline", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
-                         const POINT points[] = {{1, 1}, {14, 1}, {14, 10}, {1, 10}, {1, 2}, {9, 6}};
-                         HPEN pen = CreatePen(PS_SOLID, 1, RGB(240, 40, 20));
-                         HGDIOBJ old = SelectObject(canvas.Dc(), pen);
-                         Polyline(canvas.Dc(), points, 6);
-                         SelectObject(canvas.Dc(), old);
-                         DeleteObject(pen);
-                     }});
+    cases.push_back(
+        {"Polyline", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
+             const POINT points[] = {{1, 1}, {14, 1}, {14, 10}, {1, 10}, {1, 2}, {9, 6}};
+             HPEN pen = CreatePen(PS_SOLID, 1, RGB(240, 40, 20));
+             HGDIOBJ old = SelectObject(canvas.Dc(), pen);
+             Polyline(canvas.Dc(), points, 6);
+             SelectObject(canvas.Dc(), old);
+             DeleteObject(pen);
+         }});
 }
 
 inline void AddFills(std::vector<Case>& cases) {
@@ -188,14 +192,15 @@ inline void AddFills(std::vector<Case>& cases) {
                          FillRect(canvas.Dc(), &backwards, brush);
                          DeleteObject(brush);
                      }});
-    cases.push_back({"FrameRect", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
-                         HBRUSH brush = CreateSolidBrush(RGB(255, 0, 128));
-                         const RECT rects[] = {{1, 1, 10, 8}, {11, 2, 12, 10}, {12, 3, 15, 4}, {13, 6, 15, 9}};
-                         for (const RECT& r : rects) {
-                             FrameRect(canvas.Dc(), &r, brush);
-                         }
-                         DeleteObject(brush);
-                     }});
+    cases.push_back(
+        {"FrameRect", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
+             HBRUSH brush = CreateSolidBrush(RGB(255, 0, 128));
+             const RECT rects[] = {{1, 1, 10, 8}, {11, 2, 12, 10}, {12, 3, 15, 4}, {13, 6, 15, 9}};
+             for (const RECT& r : rects) {
+                 FrameRect(canvas.Dc(), &r, brush);
+             }
+             DeleteObject(brush);
+         }});
     cases.push_back({"InvertRect", 16, 12, Colours::Exact, [](Canvas& canvas, Record&) {
                          const RECT r{3, 2, 12, 10};
                          InvertRect(canvas.Dc(), &r);
@@ -206,17 +211,23 @@ inline void AddFills(std::vector<Case>& cases) {
         int left, top, right, bottom;
         bool hollow;
     };
-    const Box boxes[] = {{1, 1, 12, 9, false}, {2, 2, 14, 11, true}, {4, 4, 6, 6, false},
-                         {5, 5, 6, 7, false},  {13, 10, 3, 2, false}};
+    const Box boxes[] = {{1, 1, 12, 9, false},
+                         {2, 2, 14, 11, true},
+                         {4, 4, 6, 6, false},
+                         {5, 5, 6, 7, false},
+                         {13, 10, 3, 2, false}};
     for (const Box& b : boxes) {
-        cases.push_back({std::string("Rectangle(") + Args({b.left, b.top, b.right, b.bottom}) + ")" +
-                             (b.hollow ? " hollow" : ""),
+        cases.push_back({std::string("Rectangle(") + Args({b.left, b.top, b.right, b.bottom}) +
+                             ")" + (b.hollow ? " hollow" : ""),
                          16, 12, Colours::Exact, [b](Canvas& canvas, Record& record) {
                              HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 160));
-                             HBRUSH brush = b.hollow ? StockBrush(NULL_BRUSH) : CreateSolidBrush(RGB(230, 230, 0));
+                             HBRUSH brush = b.hollow ? StockBrush(NULL_BRUSH)
+                                                     : CreateSolidBrush(RGB(230, 230, 0));
                              HGDIOBJ oldPen = SelectObject(canvas.Dc(), pen);
                              HGDIOBJ oldBrush = SelectObject(canvas.Dc(), brush);
-                             record.Value("result", Rectangle(canvas.Dc(), b.left, b.top, b.right, b.bottom) ? 1 : 0);
+                             record.Value(
+                                 "result",
+                                 Rectangle(canvas.Dc(), b.left, b.top, b.right, b.bottom) ? 1 : 0);
                              SelectObject(canvas.Dc(), oldPen);
                              SelectObject(canvas.Dc(), oldBrush);
                              DeleteObject(pen);
@@ -252,7 +263,8 @@ inline void AddPixels(std::vector<Case>& cases) {
 // A source canvas whose pixels all differ from the background's.
 inline std::uint32_t SourcePixel(int x, int y) {
     return (static_cast<std::uint32_t>(40 + x * 13) << 16) |
-           (static_cast<std::uint32_t>(200 - y * 9) << 8) | static_cast<std::uint32_t>((x * y * 5) & 0xFF);
+           (static_cast<std::uint32_t>(200 - y * 9) << 8) |
+           static_cast<std::uint32_t>((x * y * 5) & 0xFF);
 }
 
 inline void AddBlits(std::vector<Case>& cases) {
@@ -263,7 +275,9 @@ inline void AddBlits(std::vector<Case>& cases) {
                              Canvas source(10, 8, SourcePixel);
                              HBRUSH brush = CreateSolidBrush(RGB(0x0F, 0xF0, 0x3C));
                              HGDIOBJ old = SelectObject(canvas.Dc(), brush);
-                             record.Value("result", BitBlt(canvas.Dc(), 3, 2, 10, 8, source.Dc(), 0, 0, rop) ? 1 : 0);
+                             record.Value(
+                                 "result",
+                                 BitBlt(canvas.Dc(), 3, 2, 10, 8, source.Dc(), 0, 0, rop) ? 1 : 0);
                              BitBlt(canvas.Dc(), -2, 9, 6, 6, source.Dc(), 5, 4, rop);
                              SelectObject(canvas.Dc(), old);
                              DeleteObject(brush);
@@ -272,29 +286,35 @@ inline void AddBlits(std::vector<Case>& cases) {
     struct Stretch {
         int w, h, sx, sy, sw, sh, mode;
     };
-    const Stretch stretches[] = {{16, 12, 0, 0, 8, 6, COLORONCOLOR}, {15, 11, 1, 1, 4, 5, COLORONCOLOR},
-                                 {13, 7, 0, 0, 5, 3, COLORONCOLOR},  {5, 3, 0, 0, 10, 8, COLORONCOLOR},
-                                 {7, 5, 1, 0, 9, 8, COLORONCOLOR},   {3, 8, 0, 0, 10, 3, COLORONCOLOR},
-                                 {16, 12, 0, 0, 8, 6, BLACKONWHITE}, {5, 3, 0, 0, 10, 8, BLACKONWHITE},
-                                 {4, 4, 0, 0, 10, 8, WHITEONBLACK}};
+    const Stretch stretches[] = {
+        {16, 12, 0, 0, 8, 6, COLORONCOLOR}, {15, 11, 1, 1, 4, 5, COLORONCOLOR},
+        {13, 7, 0, 0, 5, 3, COLORONCOLOR},  {5, 3, 0, 0, 10, 8, COLORONCOLOR},
+        {7, 5, 1, 0, 9, 8, COLORONCOLOR},   {3, 8, 0, 0, 10, 3, COLORONCOLOR},
+        {16, 12, 0, 0, 8, 6, BLACKONWHITE}, {5, 3, 0, 0, 10, 8, BLACKONWHITE},
+        {4, 4, 0, 0, 10, 8, WHITEONBLACK}};
     for (const Stretch& s : stretches) {
         cases.push_back({"StretchBlt(" + Args({s.w, s.h, s.sx, s.sy, s.sw, s.sh}) + " mode " +
                              std::to_string(s.mode) + ")",
                          16, 12, Colours::Exact, [s](Canvas& canvas, Record& record) {
                              Canvas source(10, 8, SourcePixel);
                              SetStretchBltMode(canvas.Dc(), s.mode);
-                             record.Value("result", StretchBlt(canvas.Dc(), 0, 0, s.w, s.h, source.Dc(), s.sx,
-                                                               s.sy, s.sw, s.sh, SRCCOPY) ? 1 : 0);
+                             record.Value("result",
+                                          StretchBlt(canvas.Dc(), 0, 0, s.w, s.h, source.Dc(), s.sx,
+                                                     s.sy, s.sw, s.sh, SRCCOPY)
+                                              ? 1
+                                              : 0);
                          }});
     }
     const int alphas[] = {0, 1, 77, 128, 254, 255};
     for (int alpha : alphas) {
-        cases.push_back({"AlphaBlend(constant " + std::to_string(alpha) + ")", 16, 12, Colours::Exact,
-                         [alpha](Canvas& canvas, Record& record) {
+        cases.push_back({"AlphaBlend(constant " + std::to_string(alpha) + ")", 16, 12,
+                         Colours::Exact, [alpha](Canvas& canvas, Record& record) {
                              Canvas source(10, 8, SourcePixel);
                              const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
-                             record.Value("result", AlphaBlend(canvas.Dc(), 2, 1, 10, 8, source.Dc(), 0, 0, 10, 8,
-                                                               blend) ? 1 : 0);
+                             record.Value("result", AlphaBlend(canvas.Dc(), 2, 1, 10, 8,
+                                                               source.Dc(), 0, 0, 10, 8, blend)
+                                                        ? 1
+                                                        : 0);
                              AlphaBlend(canvas.Dc(), 12, 9, 4, 3, source.Dc(), 0, 0, 4, 3, blend);
                          }});
     }
@@ -326,29 +346,35 @@ inline void AddDibs(std::vector<Case>& cases) {
     struct Stretch {
         int x, y, w, h, sx, sy, sw, sh;
     };
-    const Stretch stretches[] = {{1, 1, 10, 8, 0, 0, 10, 8}, {0, 0, 16, 12, 2, 1, 6, 5},
-                                 {3, 2, 4, 3, 0, 0, 10, 8},  {2, 0, 9, 11, 0, 5, 10, 3}};
+    const Stretch stretches[] = {{1, 1, 10, 8, 0, 0, 10, 8},
+                                 {0, 0, 16, 12, 2, 1, 6, 5},
+                                 {3, 2, 4, 3, 0, 0, 10, 8},
+                                 {2, 0, 9, 11, 0, 5, 10, 3}};
     for (const Stretch& s : stretches) {
-        cases.push_back({"StretchDIBits(" + Args({s.x, s.y, s.w, s.h, s.sx, s.sy, s.sw, s.sh}) + ")", 16,
-                         12, Colours::Exact, [s](Canvas& canvas, Record& record) {
-                             SetStretchBltMode(canvas.Dc(), COLORONCOLOR);
-                             const BITMAPINFO info = BottomUpInfo(10, 8);
-                             record.Value("lines", PutDibStretched(canvas.Dc(), s.x, s.y, s.w, s.h, s.sx, s.sy,
-                                                                   s.sw, s.sh, DibBits(10, 8), info, SRCCOPY));
-                         }});
+        cases.push_back(
+            {"StretchDIBits(" + Args({s.x, s.y, s.w, s.h, s.sx, s.sy, s.sw, s.sh}) + ")", 16, 12,
+             Colours::Exact, [s](Canvas& canvas, Record& record) {
+                 SetStretchBltMode(canvas.Dc(), COLORONCOLOR);
+                 const BITMAPINFO info = BottomUpInfo(10, 8);
+                 record.Value("lines", PutDibStretched(canvas.Dc(), s.x, s.y, s.w, s.h, s.sx, s.sy,
+                                                       s.sw, s.sh, DibBits(10, 8), info, SRCCOPY));
+             }});
     }
     struct Direct {
         int x, y, w, h, sx, sy, start, lines;
     };
-    const Direct directs[] = {{1, 1, 10, 8, 0, 0, 0, 8}, {3, 2, 6, 4, 2, 1, 0, 8},
-                              {0, 0, 10, 8, 0, 0, 2, 4}, {-2, 5, 10, 8, 0, 0, 0, 8}};
+    const Direct directs[] = {{1, 1, 10, 8, 0, 0, 0, 8},
+                              {3, 2, 6, 4, 2, 1, 0, 8},
+                              {0, 0, 10, 8, 0, 0, 2, 4},
+                              {-2, 5, 10, 8, 0, 0, 0, 8}};
     for (const Direct& d : directs) {
-        cases.push_back({"SetDIBitsToDevice(" + Args({d.x, d.y, d.w, d.h, d.sx, d.sy, d.start, d.lines}) + ")",
-                         16, 12, Colours::Exact, [d](Canvas& canvas, Record& record) {
-                             const BITMAPINFO info = BottomUpInfo(10, 8);
-                             record.Value("lines", PutDibToDevice(canvas.Dc(), d.x, d.y, d.w, d.h, d.sx, d.sy,
-                                                                  d.start, d.lines, DibBits(10, 8), info));
-                         }});
+        cases.push_back(
+            {"SetDIBitsToDevice(" + Args({d.x, d.y, d.w, d.h, d.sx, d.sy, d.start, d.lines}) + ")",
+             16, 12, Colours::Exact, [d](Canvas& canvas, Record& record) {
+                 const BITMAPINFO info = BottomUpInfo(10, 8);
+                 record.Value("lines", PutDibToDevice(canvas.Dc(), d.x, d.y, d.w, d.h, d.sx, d.sy,
+                                                      d.start, d.lines, DibBits(10, 8), info));
+             }});
     }
 }
 
@@ -356,20 +382,31 @@ inline void AddEdges(std::vector<Case>& cases) {
     const UINT edges[] = {EDGE_RAISED,     EDGE_SUNKEN,     EDGE_ETCHED,     EDGE_BUMP,
                           BDR_RAISEDOUTER, BDR_SUNKENOUTER, BDR_RAISEDINNER, BDR_SUNKENINNER,
                           BDR_OUTER,       BDR_INNER};
-    const UINT flags[] = {BF_RECT,          BF_RECT | BF_MIDDLE, BF_RECT | BF_ADJUST, BF_RECT | BF_FLAT,
-                          BF_RECT | BF_MONO, BF_TOP,             BF_LEFT,             BF_RIGHT,
-                          BF_BOTTOM,        BF_TOPLEFT,          BF_BOTTOMRIGHT,      BF_TOP | BF_ADJUST};
+    const UINT flags[] = {BF_RECT,
+                          BF_RECT | BF_MIDDLE,
+                          BF_RECT | BF_ADJUST,
+                          BF_RECT | BF_FLAT,
+                          BF_RECT | BF_MONO,
+                          BF_TOP,
+                          BF_LEFT,
+                          BF_RIGHT,
+                          BF_BOTTOM,
+                          BF_TOPLEFT,
+                          BF_BOTTOMRIGHT,
+                          BF_TOP | BF_ADJUST};
     for (UINT edge : edges) {
         for (UINT flag : flags) {
-            cases.push_back({"DrawEdge(edge " + std::to_string(edge) + " flags " + std::to_string(flag) + ")",
-                             14, 10, Colours::System, [edge, flag](Canvas& canvas, Record& record) {
-                                 RECT r{1, 1, 13, 9};
-                                 record.Value("result", DrawEdge(canvas.Dc(), &r, edge, flag) ? 1 : 0);
-                                 record.Rect("after", r);
-                             }});
+            cases.push_back(
+                {"DrawEdge(edge " + std::to_string(edge) + " flags " + std::to_string(flag) + ")",
+                 14, 10, Colours::System, [edge, flag](Canvas& canvas, Record& record) {
+                     RECT r{1, 1, 13, 9};
+                     record.Value("result", DrawEdge(canvas.Dc(), &r, edge, flag) ? 1 : 0);
+                     record.Rect("after", r);
+                 }});
         }
     }
-    cases.push_back({"DrawEdge on a thin rectangle", 14, 10, Colours::System, [](Canvas& canvas, Record& record) {
+    cases.push_back({"DrawEdge on a thin rectangle", 14, 10, Colours::System,
+                     [](Canvas& canvas, Record& record) {
                          RECT r{2, 2, 5, 9};
                          DrawEdge(canvas.Dc(), &r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
                          record.Rect("after", r);

@@ -1,6 +1,7 @@
 // Our gdi against an independent implementation of the same API: every drawing case runs here and
-// in the reference build (run beforehand by the test fixture), and what each left behind must agree,
-// except where ours is known to be right and the other not, for the reason written beside it.
+// in the reference build (run beforehand by the test fixture), and what each left behind must
+// agree, except where ours is known to be right and the other not, for the reason written beside
+// it.
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,7 @@ struct ExpectedDifference {
     std::string reason;
 };
 
-const std::vector<ExpectedDifference> kExpectedDifferences = {
-};
+const std::vector<ExpectedDifference> kExpectedDifferences = {};
 
 using CaseLines = std::map<std::string, std::vector<std::string>>;
 
@@ -66,13 +66,15 @@ std::vector<std::string> Tokens(const std::string& line) {
 
 // Two system-colour pixels agree when some system colour could be both.
 bool IsSystemColours(const std::string& token) {
-    return token.size() == 3 && token[0] == 's' && std::isxdigit(static_cast<unsigned char>(token[1])) &&
+    return token.size() == 3 && token[0] == 's' &&
+           std::isxdigit(static_cast<unsigned char>(token[1])) &&
            std::isxdigit(static_cast<unsigned char>(token[2]));
 }
 
 bool TokensAgree(const std::string& ours, const std::string& theirs) {
     if (IsSystemColours(ours) && IsSystemColours(theirs)) {
-        return (std::stoul(ours.substr(1), nullptr, 16) & std::stoul(theirs.substr(1), nullptr, 16)) != 0;
+        return (std::stoul(ours.substr(1), nullptr, 16) &
+                std::stoul(theirs.substr(1), nullptr, 16)) != 0;
     }
     return ours == theirs;
 }
@@ -92,7 +94,8 @@ bool LinesAgree(const std::string& ours, const std::string& theirs) {
 }
 
 // Empty when they agree; otherwise the first line that differs, both ways.
-std::string FirstDifference(const std::vector<std::string>& ours, const std::vector<std::string>& theirs) {
+std::string FirstDifference(const std::vector<std::string>& ours,
+                            const std::vector<std::string>& theirs) {
     for (std::size_t i = 0; i < ours.size() || i < theirs.size(); ++i) {
         const std::string a = i < ours.size() ? ours[i] : "(nothing)";
         const std::string b = i < theirs.size() ? theirs[i] : "(nothing)";
@@ -134,7 +137,7 @@ TEST(GdiReferenceTest, EveryCaseAgreesWithTheReference) {
         const std::string difference = FirstDifference(RunCase(c), theirs->second);
         const ExpectedDifference* expected = ExpectedDifferenceFor(c.name);
         if (expected == nullptr) {
-            EXPECT_EQ(difference, "") << c.name;
+            EXPECT_EQ(difference, "") << "case: " << c.name;
         } else {
             EXPECT_NE(difference, "") << c.name << " now agrees; its expected difference is stale";
         }

@@ -39,7 +39,8 @@ public:
         for (auto row = rows.begin(); row != rows.end();) {
             auto next = std::next(row);
             LONG bottom = row->first + 1;
-            for (; next != rows.end() && next->first == bottom && next->second == row->second; ++next) {
+            for (; next != rows.end() && next->first == bottom && next->second == row->second;
+                 ++next) {
                 ++bottom;
             }
             for (const auto& [left, right] : row->second) {
@@ -49,12 +50,13 @@ public:
         }
         lines_.push_back(line);
     }
+    // Only colour is compared: the top byte of a 32-bit pixel is documented as unused.
     void Pixels(const Canvas& canvas, Colours colours) {
         for (int y = 0; y < canvas.Height(); ++y) {
             std::string line = colours == Colours::System ? "sys" : "row";
             for (int x = 0; x < canvas.Width(); ++x) {
                 line += ' ';
-                line += PixelText(canvas.Pixel(x, y), colours);
+                line += PixelText(canvas.Pixel(x, y) & 0x00FFFFFF, colours);
             }
             lines_.push_back(line);
         }
@@ -75,7 +77,7 @@ private:
     static std::string PixelText(std::uint32_t pixel, Colours colours) {
         char text[16];
         if (colours == Colours::System) {
-            static const int kIndices[] = {COLOR_3DFACE,      COLOR_3DSHADOW, COLOR_3DHILIGHT,
+            static const int kIndices[] = {COLOR_3DFACE,     COLOR_3DSHADOW, COLOR_3DHILIGHT,
                                            COLOR_3DDKSHADOW, COLOR_3DLIGHT,  COLOR_WINDOW,
                                            COLOR_WINDOWFRAME};
             unsigned set = 0;
@@ -83,7 +85,7 @@ private:
                 const std::uint32_t c = GetSysColor(kIndices[bit]);
                 const std::uint32_t asPixel =
                     ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-                if ((pixel & 0x00FFFFFF) == asPixel) {
+                if (pixel == asPixel) {
                     set |= 1u << bit;
                 }
             }

@@ -74,15 +74,16 @@ inline HBRUSH StockBrush(int index) {
 }
 
 inline int PutDibStretched(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY,
-                           int sourceWidth, int sourceHeight, const std::vector<std::uint32_t>& bits,
-                           const BITMAPINFO& info, DWORD rop) {
+                           int sourceWidth, int sourceHeight,
+                           const std::vector<std::uint32_t>& bits, const BITMAPINFO& info,
+                           DWORD rop) {
     return StretchDIBits(dc, x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight,
                          bits.data(), &info, DIB_RGB_COLORS, rop);
 }
 
-inline int PutDibToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX,
-                          int sourceY, UINT startScan, UINT lineCount,
-                          const std::vector<std::uint32_t>& bits, const BITMAPINFO& info) {
+inline int PutDibToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
+                          UINT startScan, UINT lineCount, const std::vector<std::uint32_t>& bits,
+                          const BITMAPINFO& info) {
     return SetDIBitsToDevice(dc, x, y, width, height, sourceX, sourceY, startScan, lineCount,
                              bits.data(), &info, DIB_RGB_COLORS);
 }

@@ -32,13 +32,9 @@ int CornerInset(int row, int ew, int eh, std::int64_t a, std::int64_t b) {
     return low;
 }
 
-Region CornerShape(const RECT& box, int ew, int eh, std::int64_t a, std::int64_t b) {
+Region ShapeFromInsets(const RECT& box, const std::vector<int>& insets) {
     const int width = box.right - box.left;
-    const int cornerRows = eh / 2;
-    std::vector<int> insets(static_cast<std::size_t>(cornerRows));
-    for (int row = 0; row < cornerRows; ++row) {
-        insets[static_cast<std::size_t>(row)] = CornerInset(row, ew, eh, a, b);
-    }
+    const int cornerRows = static_cast<int>(insets.size());
     Region shape;
     auto appendRow = [&](int top, int bottom, int inset) {
         // Where the curve only touches the row between two pixel centres, both are kept.
@@ -58,6 +54,25 @@ Region CornerShape(const RECT& box, int ew, int eh, std::int64_t a, std::int64_t
     return shape;
 }
 
+Region CornerShape(const RECT& box, int ew, int eh, std::int64_t a, std::int64_t b) {
+    std::vector<int> insets(static_cast<std::size_t>(eh / 2));
+    for (int row = 0; row < eh / 2; ++row) {
+        insets[static_cast<std::size_t>(row)] = CornerInset(row, ew, eh, a, b);
+    }
+    return ShapeFromInsets(box, insets);
+}
+
+// Small corners are a staircase: an ew × eh corner gives up eh / 3 rows, the outermost losing
+// ew / 3 pixels and each next one pixel fewer, so 3 to 5 pixel corners lose one pixel and
+// 6 to 8 pixel corners two pixels of the first row and one of the second.
+Region StaircaseShape(const RECT& box, int ew, int eh) {
+    std::vector<int> insets;
+    for (int row = 0; row < eh / 3 && ew / 3 - row > 0; ++row) {
+        insets.push_back(ew / 3 - row);
+    }
+    return ShapeFromInsets(box, insets);
+}
+
 }  // namespace
 
 Region RoundRectShape(const RECT& box, int ellipseWidth, int ellipseHeight) {
@@ -65,8 +80,11 @@ Region RoundRectShape(const RECT& box, int ellipseWidth, int ellipseHeight) {
     const int height = box.bottom - box.top;
     const int ew = ellipseWidth < width ? ellipseWidth : width;
     const int eh = ellipseHeight < height ? ellipseHeight : height;
-    if (ew < 2 || eh < 2) {
+    if (ew < 3 || eh < 3) {
         return Region::FromRect(box);
+    }
+    if (ew <= kLargestStaircaseCorner && eh <= kLargestStaircaseCorner) {
+        return StaircaseShape(box, ew, eh);
     }
     return CornerShape(box, ew, eh, ew - 1, eh - 1);
 }
