@@ -1,6 +1,7 @@
 #include "platform/gdi/area_fill.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/internal/device_context_state.h"
 #include "platform/gdi/internal/object_table.h"
@@ -98,12 +99,14 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
     if (context == nullptr) {
         return false;
     }
-    const std::int64_t x1 = std::int64_t{x} + width;
-    const std::int64_t y1 = std::int64_t{y} + height;
-    const std::int64_t left = std::min<std::int64_t>(x, x1);
-    const std::int64_t top = std::min<std::int64_t>(y, y1);
-    const std::int64_t right = std::max<std::int64_t>(x, x1);
-    const std::int64_t bottom = std::max<std::int64_t>(y, y1);
+    // A negative extent mirrors the area about the starting pixel, which stays covered:
+    // (x, width -3) covers x - 2 .. x.
+    auto span = [](std::int64_t from, std::int64_t extent) {
+        return extent >= 0 ? std::pair{from, from + extent}
+                           : std::pair{from + extent + 1, from + 1};
+    };
+    const auto [left, right] = span(x, width);
+    const auto [top, bottom] = span(y, height);
     const RECT r = gdi::ClampedRect(context->SurfaceX(left), context->SurfaceY(top),
                                     context->SurfaceX(right), context->SurfaceY(bottom));
     const gdi::BrushObject& brush = context->Brush();

@@ -91,14 +91,15 @@ TEST_F(AreaFillTest, NullPenRectangleIsOnePixelSmallerAndNullBrushLeavesTheInsid
     SelectObject(canvas.Dc(), GetStockObject(WHITE_BRUSH).As<HBRUSH>());
 }
 
-TEST_F(AreaFillTest, PatBltNormalisesNegativeExtentsAndInverts) {
+// A negative extent runs back from the starting pixel, which it covers.
+TEST_F(AreaFillTest, PatBltMirrorsNegativeExtentsAboutItsStartAndInverts) {
     Canvas canvas(4, 2);
     SelectObject(canvas.Dc(), red_);
-    ASSERT_TRUE(PatBlt(canvas.Dc(), 3, 2, -2, -1, PATCOPY));
-    EXPECT_EQ(Rows(canvas, kRedPixel), (std::vector<std::string>{"....", ".##."}));
+    ASSERT_TRUE(PatBlt(canvas.Dc(), 3, 1, -2, -1, PATCOPY));
+    EXPECT_EQ(Rows(canvas, kRedPixel), (std::vector<std::string>{"....", "..##"}));
     ASSERT_TRUE(PatBlt(canvas.Dc(), 0, 0, 4, 2, DSTINVERT));
     EXPECT_EQ(canvas.Pixel(0, 0), testing::kBlackPixel);
-    EXPECT_EQ(canvas.Pixel(1, 1), 0x0000FFFFu);
+    EXPECT_EQ(canvas.Pixel(2, 1), 0x0000FFFFu);
     EXPECT_TRUE(PatBlt(canvas.Dc(), 0, 0, 4, 2, WHITENESS));
     EXPECT_EQ(canvas.Count(testing::kWhitePixel), 8);
     EXPECT_FALSE(PatBlt(canvas.Dc(), 0, 0, 4, 2, SRCCOPY));  // needs a source

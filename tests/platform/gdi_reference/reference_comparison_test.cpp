@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
@@ -113,6 +114,19 @@ const ExpectedDifference* ExpectedDifferenceFor(const std::string& name) {
         }
     }
     return nullptr;
+}
+
+// With QUELLAN_GDI_OURS_OUTPUT set, ours is written there in the reference's format, for diffing.
+TEST(GdiReferenceTest, OursWrittenOutWhenAsked) {
+    const char* path = std::getenv("QUELLAN_GDI_OURS_OUTPUT");
+    if (path == nullptr) {
+        GTEST_SKIP() << "QUELLAN_GDI_OURS_OUTPUT not set";
+    }
+    std::ofstream out(path, std::ios::binary);
+    for (const Case& c : ReferenceCases()) {
+        out << CaseText(c);
+    }
+    ASSERT_TRUE(out.good());
 }
 
 TEST(GdiReferenceTest, TheReferenceRanEveryCaseOnce) {
