@@ -89,6 +89,10 @@ bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
     if (context == nullptr || rect == nullptr || (flags & BF_DIAGONAL) != 0) {
         return false;
     }
+    // A border cannot be raised and sunken at once: such an edge is refused and nothing drawn.
+    if ((edge & BDR_OUTER) == BDR_OUTER || (edge & BDR_INNER) == BDR_INNER) {
+        return false;
+    }
     if (IsEmpty(*rect)) {
         return true;
     }

@@ -79,6 +79,14 @@ TEST(DrawEdgeTest, SideFlagsMiddleAndAdjust) {
     EXPECT_TRUE(DrawEdge(canvas.Dc(), &inverted, EDGE_RAISED, BF_RECT));
     RECT all{0, 0, 5, 4};
     EXPECT_FALSE(DrawEdge(canvas.Dc(), &all, EDGE_RAISED, BF_DIAGONAL | BF_TOP | BF_LEFT));
+    // A border both raised and sunken is refused, drawing nothing and leaving the rectangle.
+    canvas.Fill(RGB(1, 2, 3));
+    for (const UINT contradictory : {BDR_OUTER, BDR_INNER, BDR_OUTER | BDR_RAISEDINNER}) {
+        RECT kept{0, 0, 5, 4};
+        EXPECT_FALSE(DrawEdge(canvas.Dc(), &kept, contradictory, BF_RECT | BF_MIDDLE | BF_ADJUST));
+        EXPECT_EQ(kept, (RECT{0, 0, 5, 4}));
+    }
+    EXPECT_EQ(canvas.Count(0x00010203), 5 * 4);
 }
 
 TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {
