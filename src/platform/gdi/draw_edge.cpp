@@ -12,7 +12,13 @@ using gdi::DeviceContext;
 struct RingColours {
     int topLeft = -1;  // system colour indices; -1 draws nothing
     int bottomRight = -1;
+    // A layer both raised and sunken has no colours of its own, but still takes its width.
+    bool colourless = false;
 };
+
+bool Contradicts(UINT layer, UINT both, UINT flags) {
+    return layer == both && (flags & (BF_MONO | BF_FLAT)) == 0;
+}
 
 RingColours OuterColours(UINT edge, UINT flags) {
     const UINT outer = edge & BDR_OUTER;
@@ -24,6 +30,9 @@ RingColours OuterColours(UINT edge, UINT flags) {
     }
     if ((flags & BF_FLAT) != 0) {
         return {COLOR_BTNSHADOW, COLOR_BTNSHADOW};
+    }
+    if (Contradicts(outer, BDR_OUTER, flags)) {
+        return {.colourless = true};
     }
     if ((outer & BDR_RAISEDOUTER) != 0) {
         return {COLOR_3DLIGHT, COLOR_3DDKSHADOW};
@@ -42,6 +51,9 @@ RingColours InnerColours(UINT edge, UINT flags) {
     if ((flags & BF_FLAT) != 0) {
         return {COLOR_BTNFACE, COLOR_BTNFACE};
     }
+    if (Contradicts(inner, BDR_INNER, flags)) {
+        return {.colourless = true};
+    }
     if ((inner & BDR_RAISEDINNER) != 0) {
         return {COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW};
     }
@@ -50,6 +62,13 @@ RingColours InnerColours(UINT edge, UINT flags) {
 
 bool IsEmpty(const RECT& r) {
     return r.right <= r.left || r.bottom <= r.top;
+}
+
+void ShrinkBySides(RECT& r, UINT flags) {
+    r.left += (flags & BF_LEFT) != 0 ? 1 : 0;
+    r.top += (flags & BF_TOP) != 0 ? 1 : 0;
+    r.right -= (flags & BF_RIGHT) != 0 ? 1 : 0;
+    r.bottom -= (flags & BF_BOTTOM) != 0 ? 1 : 0;
 }
 
 // One ring on the edge of r (surface coordinates); r shrinks by the sides drawn.
@@ -76,10 +95,7 @@ void DrawRing(DeviceContext& dc, RECT& r, RingColours colours, UINT flags) {
     if (right) {
         dc.FillSurfaceRect(RECT{r.right - 1, r.top, r.right, r.bottom}, dark);
     }
-    r.left += left ? 1 : 0;
-    r.top += top ? 1 : 0;
-    r.right -= right ? 1 : 0;
-    r.bottom -= bottom ? 1 : 0;
+    ShrinkBySides(r, flags);
 }
 
 }  // namespace
@@ -89,18 +105,24 @@ bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
     if (context == nullptr || rect == nullptr || (flags & BF_DIAGONAL) != 0) {
         return false;
     }
-    // A border cannot be raised and sunken at once: such an edge is refused and nothing drawn.
-    if ((edge & BDR_OUTER) == BDR_OUTER || (edge & BDR_INNER) == BDR_INNER) {
-        return false;
-    }
     if (IsEmpty(*rect)) {
         return true;
     }
     RECT r = context->LogicalToSurface(*rect);
     const RECT before = r;
-    DrawRing(*context, r, OuterColours(edge, flags), flags);
-    DrawRing(*context, r, InnerColours(edge, flags), flags);
-    if ((flags & BF_MIDDLE) != 0 && !IsEmpty(r)) {
+    const RingColours outer = OuterColours(edge, flags);
+    const RingColours inner = InnerColours(edge, flags);
+    // A border both raised and sunken (unless flat or mono) is refused: nothing is drawn, but
+    // BF_ADJUST still moves the rectangle in by the layers' width.
+    const bool refused = outer.colourless || inner.colourless;
+    if (refused) {
+        ShrinkBySides(r, outer.colourless || outer.topLeft >= 0 ? flags : 0);
+        ShrinkBySides(r, inner.colourless || inner.topLeft >= 0 ? flags : 0);
+    } else {
+        DrawRing(*context, r, outer, flags);
+        DrawRing(*context, r, inner, flags);
+    }
+    if (!refused && (flags & BF_MIDDLE) != 0 && !IsEmpty(r)) {
         const int face = (flags & BF_MONO) != 0 ? COLOR_WINDOW : COLOR_BTNFACE;
         context->FillSurfaceRect(r, gdi::PixelFromColor(GetSysColor(face)));
     }
@@ -110,7 +132,7 @@ bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
         rect->right -= before.right - r.right;
         rect->bottom -= before.bottom - r.bottom;
     }
-    return true;
+    return !refused;
 }
 
 }  // namespace win

@@ -79,14 +79,25 @@ TEST(DrawEdgeTest, SideFlagsMiddleAndAdjust) {
     EXPECT_TRUE(DrawEdge(canvas.Dc(), &inverted, EDGE_RAISED, BF_RECT));
     RECT all{0, 0, 5, 4};
     EXPECT_FALSE(DrawEdge(canvas.Dc(), &all, EDGE_RAISED, BF_DIAGONAL | BF_TOP | BF_LEFT));
-    // A border both raised and sunken is refused, drawing nothing and leaving the rectangle.
+    // A border both raised and sunken is refused and draws nothing, but BF_ADJUST still moves
+    // the rectangle in by every layer named; flat and mono borders have no such contradiction.
     canvas.Fill(RGB(1, 2, 3));
-    for (const UINT contradictory : {BDR_OUTER, BDR_INNER, BDR_OUTER | BDR_RAISEDINNER}) {
-        RECT kept{0, 0, 5, 4};
-        EXPECT_FALSE(DrawEdge(canvas.Dc(), &kept, contradictory, BF_RECT | BF_MIDDLE | BF_ADJUST));
-        EXPECT_EQ(kept, (RECT{0, 0, 5, 4}));
+    struct Refused {
+        UINT edge;
+        RECT adjusted;
+    };
+    for (const Refused& refused :
+         {Refused{BDR_OUTER, {1, 1, 4, 3}}, Refused{BDR_INNER, {1, 1, 4, 3}},
+          Refused{BDR_OUTER | BDR_RAISEDINNER, {2, 2, 3, 2}}}) {
+        RECT moved{0, 0, 5, 4};
+        EXPECT_FALSE(DrawEdge(canvas.Dc(), &moved, refused.edge, BF_RECT | BF_MIDDLE | BF_ADJUST));
+        EXPECT_EQ(moved, refused.adjusted);
     }
     EXPECT_EQ(canvas.Count(0x00010203), 5 * 4);
+    RECT flat{0, 0, 5, 4};
+    EXPECT_TRUE(DrawEdge(canvas.Dc(), &flat, BDR_OUTER, BF_RECT | BF_FLAT));
+    EXPECT_EQ(canvas.Pixel(0, 0), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.Count(0x00010203), 3 * 2);
 }
 
 TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {
