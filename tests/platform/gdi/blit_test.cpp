@@ -76,24 +76,42 @@ TEST(BitBltTest, RasterOperationsFollowTheirTruthTables) {
     EXPECT_TRUE(BitBlt(target.Dc(), 0, 0, 1, 1, HDC(), 0, 0, BLACKNESS));
 }
 
-TEST(StretchBltTest, NearestSamplingTakesThePixelUnderEachCentre) {
-    Canvas source(3, 1);
-    Number(source);
-    Canvas wide(7, 1);
-    StretchBlt(wide.Dc(), 0, 0, 7, 1, source.Dc(), 0, 0, 3, 1, SRCCOPY);
-    // floor((2i + 1) * 3 / 14): 0 0 1 1 1 2 2
-    const std::vector<std::uint32_t> expected{0, 0, 1, 1, 1, 2, 2};
-    for (int x = 0; x < 7; ++x) {
-        EXPECT_EQ(wide.Pixel(x, 0), expected[x]) << x;
+// Enlarging takes the source pixel under each destination centre, a centre on a boundary
+// taking the earlier pixel: floor(((2i + 1) n - 1) / 2m). Shrinking keeps, across, the pixel
+// nearest the far end of each span, floor(((2i + 2) n - m) / 2m), and down, the one nearest its
+// near end, floor((2in + m) / 2m).
+TEST(StretchBltTest, NearestSamplingPicksBySizeAndAxis) {
+    struct Case {
+        int sourceLength;
+        int targetLength;
+        std::vector<std::uint32_t> across;
+        std::vector<std::uint32_t> down;
+    };
+    const Case cases[] = {
+        {3, 7, {0, 0, 1, 1, 1, 2, 2}, {0, 0, 1, 1, 1, 2, 2}},
+        {4,
+         15,
+         {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3},
+         {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3}},
+        {7, 3, {1, 4, 6}, {0, 2, 5}},
+        {10, 5, {1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.sourceLength) + " to " + std::to_string(c.targetLength));
+        Canvas row(c.sourceLength, 1);
+        Number(row);
+        Canvas wide(c.targetLength, 1);
+        StretchBlt(wide.Dc(), 0, 0, c.targetLength, 1, row.Dc(), 0, 0, c.sourceLength, 1, SRCCOPY);
+        Canvas column(1, c.sourceLength);
+        Number(column);
+        Canvas tall(1, c.targetLength);
+        StretchBlt(tall.Dc(), 0, 0, 1, c.targetLength, column.Dc(), 0, 0, 1, c.sourceLength,
+                   SRCCOPY);
+        for (int i = 0; i < c.targetLength; ++i) {
+            EXPECT_EQ(wide.Pixel(i, 0), c.across[static_cast<std::size_t>(i)]) << i;
+            EXPECT_EQ(tall.Pixel(0, i), c.down[static_cast<std::size_t>(i)] * 0x10) << i;
+        }
     }
-    Canvas longSource(7, 1);
-    Number(longSource);
-    Canvas narrow(3, 1);
-    StretchBlt(narrow.Dc(), 0, 0, 3, 1, longSource.Dc(), 0, 0, 7, 1, SRCCOPY);
-    // floor((2i + 1) * 7 / 6): 1 3 5
-    EXPECT_EQ(narrow.Pixel(0, 0), 1u);
-    EXPECT_EQ(narrow.Pixel(1, 0), 3u);
-    EXPECT_EQ(narrow.Pixel(2, 0), 5u);
 }
 
 TEST(StretchBltTest, OppositeSignsMirror) {

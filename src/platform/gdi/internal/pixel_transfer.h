@@ -40,17 +40,29 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
 
 namespace transfer_detail {
 
-// Index into n source pixels for destination pixel i of m: floor((2i + 1) n / 2m).
-inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m) {
+enum class Axis { Across, Down };
+
+// Index into n source pixels for destination pixel i of m, as floor(numerator / 2m).
+// Enlarging takes the source pixel under the destination pixel's centre, a centre falling on a
+// boundary taking the earlier one: ((2i + 1) n - 1). Shrinking keeps, across, the source pixel
+// nearest the far end of the destination pixel's span, ((2i + 2) n - m), and down, the one
+// nearest its near end, (2in + m).
+inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m, Axis axis) {
     if (n == m) {
         return i;
     }
+    auto numerator = [&](auto wideI, auto wideN, auto wideM) {
+        if (wideN < wideM) {
+            return (2 * wideI + 1) * wideN - 1;
+        }
+        return axis == Axis::Across ? (2 * wideI + 2) * wideN - wideM : 2 * wideI * wideN + wideM;
+    };
     constexpr std::int64_t kNarrow = std::int64_t{1} << 30;
     if (i < kNarrow && n < kNarrow && m < kNarrow) {
-        return (2 * i + 1) * n / (2 * m);
+        return numerator(i, n, m) / (2 * m);
     }
-    const line_detail::Wide numerator = (line_detail::Wide{2} * i + 1) * n;
-    return static_cast<std::int64_t>(numerator / (line_detail::Wide{2} * m));
+    using line_detail::Wide;
+    return static_cast<std::int64_t>(numerator(Wide{i}, Wide{n}, Wide{m}) / (Wide{2} * m));
 }
 
 std::vector<std::int64_t>& ColumnScratch();
@@ -90,7 +102,8 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
     std::vector<std::int64_t>& columns = transfer_detail::ColumnScratch();
     columns.assign(static_cast<std::size_t>(right - left), -1);
     for (std::int64_t x = left; x < right; ++x) {
-        std::int64_t j = transfer_detail::Sample(x - to.x, from.width, to.width);
+        std::int64_t j =
+            transfer_detail::Sample(x - to.x, from.width, to.width, transfer_detail::Axis::Across);
         if (mirrorX) {
             j = from.width - 1 - j;
         }
@@ -102,7 +115,8 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
     PixelBitmap& surface = *destination.Surface();
     clip.ForEachPieceIn(area, [&](int top, int bottom, int pieceLeft, int pieceRight) {
         for (int y = top; y < bottom; ++y) {
-            std::int64_t j = transfer_detail::Sample(y - to.y, from.height, to.height);
+            std::int64_t j = transfer_detail::Sample(y - to.y, from.height, to.height,
+                                                     transfer_detail::Axis::Down);
             if (mirrorY) {
                 j = from.height - 1 - j;
             }
