@@ -96,7 +96,7 @@ void MSkinButton::FreeSkinWhenUnused() {
     if (buttonCount_ > 0 || containerCount_ > 0) {
         return;
     }
-    win::DeleteDC(skinDc_);
+    FreeSkinBitmap(skinDc_);
     skinDc_ = nullptr;
     initialised_ = false;
 }

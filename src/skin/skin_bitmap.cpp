@@ -127,4 +127,11 @@ win::HDC BuildSkinBitmap() {
     return skin;
 }
 
+// The bitmap would outlive its DC otherwise, one more each time the skin is built again.
+void FreeSkinBitmap(win::HDC skinDc) {
+    const win::HGDIOBJ bitmap = win::GetCurrentObject(skinDc, win::OBJ_BITMAP);
+    win::DeleteDC(skinDc);
+    win::DeleteObject(bitmap);
+}
+
 }  // namespace quellan

@@ -12,8 +12,9 @@ inline constexpr int kSkinTileHeight = 21;
 inline constexpr int kSkinStateCount = 4;
 inline constexpr int kSkinHeight = kSkinTileHeight * kSkinStateCount;
 
-// A memory DC compatible with the display holding the filled 9 × 84 skin bitmap. The caller
-// deletes the DC (and with it the bitmap it holds) when the skin is no longer needed.
+// A memory DC compatible with the display holding the filled 9 × 84 skin bitmap.
 win::HDC BuildSkinBitmap();
+// Deletes the skin DC and the bitmap it holds.
+void FreeSkinBitmap(win::HDC skinDc);
 
 }  // namespace quellan

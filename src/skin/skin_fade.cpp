@@ -40,7 +40,6 @@ std::int32_t MSkinButton::StopFade(win::HWND hWnd) {
 
 void MSkinButton::TrackSkinLeave(win::HWND hWnd) {
     win::TRACKMOUSEEVENT request;
-    request.cbSize = 16;
     request.dwFlags = win::TME_LEAVE;
     request.hwndTrack = hWnd;
     request.dwHoverTime = 0;
