@@ -1,4 +1,6 @@
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,6 +40,39 @@ TEST_F(SkinTest, SkinningAFormHooksItsButtonsAndGivesOtherControlsTheFlatBorder)
     // Four images, each in its own memory DC with its own bitmap, plus the hook's data.
     EXPECT_EQ(PropertyCount(ok), 13);
     ExpectRoundedRegion(ok, kButtonWidth, kButtonHeight);
+}
+
+// Text boxes lose their sunken edge for one line of blue, grey when disabled.
+TEST_F(SkinTest, TextBoxesGetAFlatBorder) {
+    struct Case {
+        const char* box;
+        int left;
+        std::uint32_t line;
+    };
+    const Case cases[] = {{"txtName", 10, 0x54A5D5}, {"txtOff", 100, 0xCCCCCC}};
+    frmSkinTest form;
+    form.Show();
+    skin.SkinWindow(form.hWnd());
+    desktop.Pump();
+    // A fresh DC's background colour.
+    constexpr std::uint32_t background = 0xFFFFFF;
+    for (const Case& c : cases) {
+        const int top = 50;
+        const int right = c.left + 79;
+        const int bottom = top + 19;
+        for (const auto& [x, y] : {std::pair{c.left, top},
+                                   {right, top},
+                                   {c.left, bottom},
+                                   {right, bottom},
+                                   {c.left + 40, top},
+                                   {c.left, top + 10}}) {
+            EXPECT_EQ(Shown(form.hWnd(), x, y), c.line) << c.box << " " << x << "," << y;
+        }
+        // The inner ring of the old edge; the next one is the client area's own edge, which
+        // the text box paints itself.
+        EXPECT_EQ(Shown(form.hWnd(), c.left + 1, top + 10), background) << c.box;
+        EXPECT_EQ(Shown(form.hWnd(), c.left + 40, bottom - 1), background) << c.box;
+    }
 }
 
 TEST_F(SkinTest, SkinningAgainKeepsOneHookAndTheCounts) {
