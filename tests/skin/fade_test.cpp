@@ -1,6 +1,5 @@
 #include <cstdint>
 #include <functional>
-#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -118,16 +117,6 @@ TEST_F(FadeTest, MovingOnTheButtonDoesNotRestartTheFade) {
     desktop.Pump();
     EXPECT_EQ(Prop(ok, "ALPHALEVEL"), 70 + 3 * 10);
     EXPECT_EQ(Prop(ok, "MOUSEFLAG"), 1);
-}
-
-TEST_F(FadeTest, AFadeFromLeavingEndsOnTheNormalImageExactly) {
-    desktop.Host().MoveMouse(kOverOk);
-    RunFade();
-    desktop.Host().MoveMouse(kOffOk);
-    RunFade();
-    for (const auto& [x, y] : {std::pair{1, 1}, {37, 11}, {kButtonWidth - 2, kButtonHeight - 2}}) {
-        EXPECT_EQ(Shown(form.hWnd(), 10 + x, 10 + y), StatePixel(ok, 0, x, y)) << x << "," << y;
-    }
 }
 
 TEST_F(FadeTest, ADisabledButtonShowsItsGreyImageAndEnablingShowsTheNormalOneAtOnce) {
