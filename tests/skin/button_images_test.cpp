@@ -29,8 +29,9 @@ win::POINT SkinSource(int x, int y, int w, int h) {
 
 // Where the focus rectangle's dots fall; in one place so that a change in how the dots are laid
 // out is mended here alone.
+// The focus rectangle dots the pixels whose x + y is odd: its top-left corner stays clear.
 bool IsFocusDot(int x, int y) {
-    return (x + y) % 2 == 0;
+    return (x + y) % 2 == 1;
 }
 
 class ButtonImagesTest : public SkinTest {
