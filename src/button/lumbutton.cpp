@@ -59,6 +59,14 @@ int lumbutton::ScaleHeight() const {
     return UserControl::ScaleHeight();
 }
 
+void lumbutton::ClearSurface() {
+    Cls();
+}
+
+void lumbutton::SetSurfaceBackColor(win::OLE_COLOR colour) {
+    UserControl::SetBackColor(colour);
+}
+
 bool lumbutton::ThemeInUse() const {
     return const_cast<ThemeCheck&>(themes_).ThemeInUse();
 }
@@ -94,8 +102,8 @@ void lumbutton::Redraw() {
         props_.buttonStyle != StyleSoftPanel && props_.value) {
         drawState_ = StateDown;
     }
-    UserControl::SetBackColor(TranslateColor(props_.backColor));
-    Cls();
+    SetSurfaceBackColor(TranslateColor(props_.backColor));
+    ClearSurface();
     Refresh();
 }
 

@@ -62,6 +62,8 @@ public:
     win::HDC SurfaceDC() const override;
     int ScaleWidth() const override;
     int ScaleHeight() const override;
+    void ClearSurface() override;
+    void SetSurfaceBackColor(win::OLE_COLOR colour) override;
 
     win::OLE_COLOR BackColor() const override { return props_.backColor; }
     void SetBackColor(win::OLE_COLOR colour);
@@ -190,8 +192,6 @@ protected:
     void UserControl_KeyUp(int& keyCode, int shift) override;
     void UserControl_GotFocus() override;
     void UserControl_LostFocus() override;
-    win::LRESULT WindowMessage(win::HWND window, win::UINT message, win::WPARAM wParam,
-                               win::LPARAM lParam) override;
 
 private:
     // Every property at its zero value: what a control has before it is set up or read.

@@ -242,16 +242,18 @@ void lumbutton::UserControl_KeyDown(int& keyCode, int shift) {
     RaiseKey(KeyDown, keyCode, shift);
 }
 
-// Every repeat of the key comes here: a held space bar keeps the button down, it does not click
-// again.
+// Every repeat of a held space bar comes here too. Only the first key-down of a press changes
+// Value: a repeat toggling it again would leave a check button in whatever state the key's
+// repeat count happened to give.
 void lumbutton::SpaceKeyDown() {
     if (flags_.mouseDown) {
         SwitchTo(flags_.cursorOver ? StateDown : StateNormal);
     } else {
+        const bool repeat = flags_.spaceDown;
         flags_.spaceDown = true;
-        if (props_.mode == ModeCheck) {
+        if (!repeat && props_.mode == ModeCheck) {
             props_.value = !props_.value;
-        } else if (props_.mode == ModeOption) {
+        } else if (!repeat && props_.mode == ModeOption) {
             UncheckOptionSiblings();
             props_.value = true;
         }
