@@ -5,6 +5,7 @@
 #include "button/caption_access_key.h"
 #include "button/render/colour_functions.h"
 #include "button/render/effect_tables.h"
+#include "button/render/redraw_button.h"
 #include "button/style_colors.h"
 #include "button/subclass_hook.h"
 #include "platform/forms/form.h"
@@ -88,22 +89,12 @@ void lumbutton::AdoptForeColor(win::OLE_COLOR colour) {
 
 // ---- drawing -----------------------------------------------------------------------------------
 
-// The styles' renderers are not in yet: a redraw settles the state as they will (the themed
-// style falls back without a theme, a checked button stays pressed) and clears the surface to
-// the background.
+// Every change of look comes here; the drawing shows at once.
 void lumbutton::Redraw() {
     if (!window_) {
         return;
     }
-    if (props_.buttonStyle == StyleSystemTheme && !ThemeInUse()) {
-        FallBackFromTheme();
-    }
-    if (props_.mode != ModePush && props_.buttonStyle != StyleStandard &&
-        props_.buttonStyle != StyleSoftPanel && props_.value) {
-        drawState_ = StateDown;
-    }
-    SetSurfaceBackColor(TranslateColor(props_.backColor));
-    ClearSurface();
+    RedrawButton(*this);
     Refresh();
 }
 
