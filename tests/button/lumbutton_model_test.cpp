@@ -297,6 +297,14 @@ TEST_F(ButtonModel, AboutIsAModalBoxTitledAbout) {
     EXPECT_FALSE(win::IsWindow(box));
 }
 
+TEST_F(ButtonModel, SettingAPropertyLoadsTheFormFirstAndTheValueStays) {
+    ASSERT_FALSE(form.IsLoaded());
+    form.cmdPush.SetCaption("查看&Menu");
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_EQ(form.cmdPush.Caption(), "查看&Menu");
+    EXPECT_EQ(form.cmdPush.AccessKeys(), "m");
+}
+
 TEST_F(ButtonModel, HelpTextsAreListedForEveryPropertyMethodAndEvent) {
     EXPECT_EQ(ButtonPropertyHelp().size(), 38u);
     EXPECT_EQ(ButtonMethodHelp().size(), 4u);
