@@ -5,6 +5,7 @@
 #include "button/caption_access_key.h"
 #include "button/render/colour_functions.h"
 #include "button/render/effect_tables.h"
+#include "button/render/redraw_button.h"
 #include "button/style_colors.h"
 #include "button/subclass_hook.h"
 #include "platform/forms/form.h"
@@ -88,22 +89,12 @@ void lumbutton::AdoptForeColor(win::OLE_COLOR colour) {
 
 // ---- drawing -----------------------------------------------------------------------------------
 
-// The styles' renderers are not in yet: a redraw settles the state as they will (the themed
-// style falls back without a theme, a checked button stays pressed) and clears the surface to
-// the background.
+// Every change of look comes here; the drawing shows at once.
 void lumbutton::Redraw() {
     if (!window_) {
         return;
     }
-    if (props_.buttonStyle == StyleSystemTheme && !ThemeInUse()) {
-        FallBackFromTheme();
-    }
-    if (props_.mode != ModePush && props_.buttonStyle != StyleStandard &&
-        props_.buttonStyle != StyleSoftPanel && props_.value) {
-        drawState_ = StateDown;
-    }
-    SetSurfaceBackColor(TranslateColor(props_.backColor));
-    ClearSurface();
+    RedrawButton(*this);
     Refresh();
 }
 
@@ -111,6 +102,7 @@ void lumbutton::Redraw() {
 
 void lumbutton::SetPopupMenu(win::forms::Control* Menu, std::int32_t Align, std::int32_t FLAGS,
                              win::forms::Control* DefaultMenu) {
+    Touch();
     dropDown_.SetPopupMenu(Menu, Align, FLAGS, DefaultMenu);
 }
 
@@ -150,6 +142,7 @@ void lumbutton::Changed(std::string_view noticeName, bool redraw) {
 }
 
 void lumbutton::SetBackColor(win::OLE_COLOR colour) {
+    Touch();
     props_.backColor = colour;
     if (props_.buttonStyle != StyleToolbarHighlight) {
         props_.colorScheme = ColorSchemeCustom;
@@ -158,6 +151,7 @@ void lumbutton::SetBackColor(win::OLE_COLOR colour) {
 }
 
 void lumbutton::SetButtonStyle(std::int32_t style) {
+    Touch();
     props_.buttonStyle = style;
     CoerceColorScheme();
     ApplyStyleColors();
@@ -166,38 +160,45 @@ void lumbutton::SetButtonStyle(std::int32_t style) {
 }
 
 void lumbutton::SetCaption(std::string caption) {
+    Touch();
     props_.caption = std::move(caption);
     UpdateAccessKey();
     Changed("Caption", true);
 }
 
 void lumbutton::SetCaptionAlign(std::int32_t align) {
+    Touch();
     props_.captionAlign = align;
     Changed("CaptionAlign", true);
 }
 
 void lumbutton::SetDropDownSymbol(std::int32_t symbol) {
+    Touch();
     props_.dropDownSymbol = symbol;
     Changed("DropDownSymbol", true);
 }
 
 void lumbutton::SetDropDownSeparator(bool separator) {
+    Touch();
     props_.dropDownSeparator = separator;
     Changed("DropDownSeparator", true);
 }
 
 void lumbutton::SetDisabledPictureMode(std::int32_t mode) {
+    Touch();
     props_.disabledPictureMode = mode;
     Changed("DisabledPictureMode", true);
 }
 
 void lumbutton::SetEnabled(bool enabled) {
+    Touch();
     props_.enabled = enabled;
     Control::SetEnabled(enabled);
     Changed("Enabled", true);
 }
 
 void lumbutton::SetFont(win::forms::FontRef font) {
+    Touch();
     KeepFont(std::move(font));
     Refresh();
     Changed("Font", true);
@@ -222,17 +223,20 @@ void lumbutton::mFont_FontChanged(std::string_view) {
 }
 
 void lumbutton::SetForeColor(win::OLE_COLOR colour) {
+    Touch();
     props_.foreColor = colour;
     UserControl::SetForeColor(colour);
     Changed("ForeColor", true);
 }
 
 void lumbutton::SetForeColorHover(win::OLE_COLOR colour) {
+    Touch();
     props_.foreColorHover = colour;
     Changed("ForeColorHover", true);
 }
 
 void lumbutton::SetHandPointer(bool hand) {
+    Touch();
     props_.handPointer = hand;
     if (hand) {
         props_.mousePointer = win::forms::vbDefault;
@@ -256,11 +260,13 @@ void lumbutton::SetHandCursor() const {
 }
 
 void lumbutton::SetMaskColor(win::OLE_COLOR colour) {
+    Touch();
     props_.maskColor = colour;
     Changed("MaskColor", true);
 }
 
 void lumbutton::SetMode(std::int32_t mode) {
+    Touch();
     props_.mode = mode;
     if (mode == ModePush) {
         drawState_ = StateNormal;
@@ -271,6 +277,7 @@ void lumbutton::SetMode(std::int32_t mode) {
 }
 
 void lumbutton::SetMouseIcon(win::forms::PictureRef icon) {
+    Touch();
     props_.mouseIcon = std::move(icon);
     if (props_.mouseIcon) {
         props_.handPointer = false;
@@ -284,6 +291,7 @@ void lumbutton::SetMouseIcon(win::forms::PictureRef icon) {
 }
 
 void lumbutton::SetMousePointer(std::int16_t pointer) {
+    Touch();
     props_.mousePointer = pointer;
     ApplyMousePointer();
     PropertyChanged("MousePointer");
@@ -297,6 +305,7 @@ void lumbutton::ApplyMousePointer() {
 }
 
 void lumbutton::SetPictureNormal(win::forms::PictureRef picture) {
+    Touch();
     if (picture) {
         props_.pictureNormal = std::move(picture);
         Changed("PictureNormal", true);
@@ -313,6 +322,7 @@ void lumbutton::SetPictureNormal(win::forms::PictureRef picture) {
 // Without a normal picture there is nothing for a hot or pressed one to stand in for: the first
 // picture given is the normal one.
 void lumbutton::SetPictureHot(win::forms::PictureRef picture) {
+    Touch();
     if (!props_.pictureNormal) {
         props_.pictureNormal = std::move(picture);
         PropertyChanged("PictureNormal");
@@ -323,6 +333,7 @@ void lumbutton::SetPictureHot(win::forms::PictureRef picture) {
 }
 
 void lumbutton::SetPictureDown(win::forms::PictureRef picture) {
+    Touch();
     if (!props_.pictureNormal) {
         props_.pictureNormal = std::move(picture);
         PropertyChanged("PictureNormal");
@@ -333,61 +344,73 @@ void lumbutton::SetPictureDown(win::forms::PictureRef picture) {
 }
 
 void lumbutton::SetPictureAlign(std::int32_t align) {
+    Touch();
     props_.pictureAlign = align;
     Changed("PictureAlign", props_.pictureNormal != nullptr);
 }
 
 void lumbutton::SetPictureShadow(bool shadow) {
+    Touch();
     props_.pictureShadow = shadow;
     Changed("PictureShadow", true);
 }
 
 void lumbutton::SetPictureEffectOnOver(std::int32_t effect) {
+    Touch();
     props_.pictureEffectOnOver = effect;
     Changed("PictureEffectOnOver", true);
 }
 
 void lumbutton::SetPictureEffectOnDown(std::int32_t effect) {
+    Touch();
     props_.pictureEffectOnDown = effect;
     Changed("PictureEffectOnDown", true);
 }
 
 void lumbutton::SetPicturePushOnHover(bool push) {
+    Touch();
     props_.picturePushOnHover = push;
     Changed("PicturePushOnHover", true);
 }
 
 void lumbutton::SetPictureOpacity(std::uint8_t opacity) {
+    Touch();
     props_.pictureOpacity = opacity;
     Changed("PictureOpacity", true);
 }
 
 void lumbutton::SetPictureOpacityOnOver(std::uint8_t opacity) {
+    Touch();
     props_.pictureOpacityOnOver = opacity;
     Changed("PictureOpacityOnOver", true);
 }
 
 void lumbutton::SetRightToLeft(bool rightToLeft) {
+    Touch();
     props_.rightToLeft = rightToLeft;
     Changed("RightToLeft", true);
 }
 
 void lumbutton::SetCaptionEffects(std::int32_t effects) {
+    Touch();
     props_.captionEffects = effects;
     Changed("CaptionEffects", true);
 }
 
 void lumbutton::SetShowFocusRect(bool show) {
+    Touch();
     props_.showFocusRect = show;
     Changed("ShowFocusRect", false);
 }
 
 void lumbutton::SetUseMaskColor(bool use) {
+    Touch();
     props_.useMaskColor = use;
     Changed("UseMaskColor", props_.pictureNormal != nullptr);
 }
 
 void lumbutton::SetValue(bool value) {
+    Touch();
     if (props_.mode == ModePush) {
         drawState_ = StateNormal;
         Redraw();
@@ -401,31 +424,37 @@ void lumbutton::SetValue(bool value) {
 }
 
 void lumbutton::SetTooltipTitle(std::string title) {
+    Touch();
     props_.tooltipTitle = std::move(title);
     Changed("TooltipTitle", true);
 }
 
 void lumbutton::SetToolTip(std::string text) {
+    Touch();
     props_.toolTip = std::move(text);
     Changed("ToolTip", true);
 }
 
 void lumbutton::SetTooltipBackColor(win::OLE_COLOR colour) {
+    Touch();
     props_.tooltipBackColor = colour;
     Changed("TooltipBackcolor", true);
 }
 
 void lumbutton::SetToolTipIcon(std::int32_t icon) {
+    Touch();
     props_.toolTipIcon = icon;
     Changed("TooltipIcon", true);
 }
 
 void lumbutton::SetToolTipType(std::int32_t type) {
+    Touch();
     props_.toolTipType = type;
     Changed("ToolTipType", true);
 }
 
 void lumbutton::SetColorScheme(std::int32_t scheme) {
+    Touch();
     props_.colorScheme = scheme;
     ApplyStyleColors();
     Changed("ColorScheme", true);

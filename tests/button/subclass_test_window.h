@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/controls/standard_controls.h"
 #include "platform/user/testing/headless_desktop.h"
 #include "platform/user/user.h"
 
@@ -25,6 +26,8 @@ public:
     SubclassTestWindows() : SubclassTestWindows(0) {}
     explicit SubclassTestWindows(win::DWORD frameExStyle) {
         current_ = this;
+        // As a user control's load does.
+        win::InitCommonControls();
         win::WNDCLASS windowClass;
         windowClass.lpfnWndProc = &Procedure;
         windowClass.lpszClassName = "HookTestWindow";
