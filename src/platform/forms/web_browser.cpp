@@ -23,9 +23,7 @@ bool RegisterPaneClass() {
 }  // namespace
 
 WebBrowser::WebBrowser(Container& container, std::string name)
-    : WindowedControl(container, std::move(name)) {
-    RegisterPaneClass();
-}
+    : WindowedControl(container, std::move(name)) {}
 
 WebBrowser::~WebBrowser() {
     EndView();
@@ -47,8 +45,13 @@ void WebBrowser::Navigate(std::string url) {
     }
 }
 
-void WebBrowser::WindowCreated() {
+void WebBrowser::CreateControlWindow(HWND parent, int id) {
+    // Registered with the window manager of the desktop the form is loaded on.
     RegisterPaneClass();
+    WindowedControl::CreateControlWindow(parent, id);
+}
+
+void WebBrowser::WindowCreated() {
     view_ = CreateWebViewOver(window_);
     if (view_) {
         PlaceWebViewOver(*view_, window_);

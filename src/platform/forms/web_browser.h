@@ -30,6 +30,7 @@ protected:
     std::string_view ClassName() const override;
     DWORD Style() const override { return 0; }
     bool CanTakeFocus() const override { return false; }
+    void CreateControlWindow(HWND parent, int id) override;
     void WindowCreated() override;
     void ReleaseControlWindow() override;
     void OnGeometryChanged() override;
