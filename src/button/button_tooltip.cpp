@@ -1,9 +1,9 @@
 #include "button/button_tooltip.h"
 
 #include "button/render/button_values.h"
+#include "button/render/colour_functions.h"
 #include "platform/controls/tooltip.h"
 #include "platform/forms/extender.h"
-#include "platform/forms/form.h"
 #include "platform/user/user.h"
 
 namespace quellan {
@@ -63,8 +63,7 @@ void CreateTooltip(HWND control, HWND& tooltip, const TooltipSettings& settings)
     SetTitle(tooltip, settings);
     SendMessage(tooltip, TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth);
     if (settings.TooltipBackColor != 0) {
-        SendMessage(tooltip, TTM_SETTIPBKCOLOR, forms::TranslateColor(settings.TooltipBackColor),
-                    0);
+        SendMessage(tooltip, TTM_SETTIPBKCOLOR, TranslateColor(settings.TooltipBackColor), 0);
     }
 }
 

@@ -69,7 +69,7 @@ void lumbutton::SetSurfaceBackColor(win::OLE_COLOR colour) {
 }
 
 bool lumbutton::ThemeInUse() const {
-    return const_cast<ThemeCheck&>(themes_).ThemeInUse();
+    return themes_.ThemeInUse();
 }
 
 bool lumbutton::UserMode() const {

@@ -285,7 +285,8 @@ private:
     std::int32_t drawState_ = StateNormal;
     LastPress lastPress_;
     DropDownMenu dropDown_;
-    ThemeCheck themes_;
+    // Worked out at the first question and kept; asking is no change of the button.
+    mutable ThemeCheck themes_;
     LeaveTracking leaveTracking_;
     win::HWND tooltip_;
     win::HCURSOR handCursor_;

@@ -14,6 +14,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/frame.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/text_box.h"
 #include "platform/user/testing/headless_desktop.h"
 #include "platform/user/user.h"
@@ -34,6 +35,8 @@ public:
     win::forms::Frame fraGroup{*this, "fraGroup"};
     lumbutton optFramed{fraGroup, "optFramed"};
     win::forms::TextBox txtAfter{*this, "txtAfter"};
+    win::forms::Menu mnuDrop{*this, "mnuDrop"};
+    win::forms::Menu mnuItem{mnuDrop, "mnuItem"};
 
     std::vector<lumbutton*> Buttons() {
         return {&cmdPush, &chkCheck, &optFirst, &optSecond, &optFramed};
@@ -52,6 +55,7 @@ protected:
         fraGroup.Move(150, 1800, 3600, 1200);
         optFramed.Move(150, 300, 1575, 375);
         txtAfter.Move(150, 3300, 1500, 300);
+        mnuItem.SetCaption("Item");
     }
 };
 

@@ -151,6 +151,10 @@ TEST_F(ButtonTooltipTest, HoveringShowsTheTipAfterTheDelayAndLeavingHidesIt) {
              EXPECT_EQ(rect.left, at.x);
              EXPECT_EQ(t.windows.desktop.PresentedPixel(t.tooltip, 1, 1),
                        Pixel(GetSysColor(COLOR_INFOBK)));
+             // The drop shadow at the far corner.
+             EXPECT_EQ(t.windows.desktop.PresentedPixel(t.tooltip, rect.right - rect.left - 1,
+                                                        rect.bottom - rect.top - 1),
+                       Pixel(GetSysColor(COLOR_BTNSHADOW)));
          }},
         {"title, icon and colour", titled,
          [](ButtonTooltipTest& t, const RECT&, POINT) {
@@ -168,10 +172,13 @@ TEST_F(ButtonTooltipTest, HoveringShowsTheTipAfterTheDelayAndLeavingHidesIt) {
              DeleteObject(shape);
          }},
         {"right to left", mirrored,
-         [](ButtonTooltipTest&, const RECT& rect, POINT at) { EXPECT_EQ(rect.right, at.x); }},
+         [](ButtonTooltipTest&, const RECT& rect, POINT at) {
+             // The shadow lies beyond the tip's right edge.
+             EXPECT_EQ(rect.right - kTooltipShadowDepth, at.x);
+         }},
         {"wrapped at 240", wrapped,
          [](ButtonTooltipTest&, const RECT& rect, POINT) {
-             EXPECT_LE(rect.right - rect.left, 240 + 16);
+             EXPECT_LE(rect.right - rect.left, 240 + 16 + kTooltipShadowDepth);
              // At least two lines of the 13-pixel built-in font.
              EXPECT_GT(rect.bottom - rect.top, 2 * 13);
          }},

@@ -444,6 +444,67 @@ TEST_F(ButtonInput, FocusLossAndParentDeactivationDropThePress) {
     EXPECT_EQ(form.cmdPush.DrawState(), StateNormal);
 }
 
+TEST_F(ButtonInput, ADropDownMenuTakesThePressAndAMenuClosedOverTheButtonDoesNotReopen) {
+    form.Show();
+    desktop.Pump();
+    lumbutton& button = form.cmdPush;
+    int itemClicks = 0;
+    form.mnuItem.Click = [&] { ++itemClicks; };
+    button.SetPopupMenu(&form.mnuDrop, 0, 0);
+    const win::POINT bottomLeft = On(button, 0, button.ScaleHeight());
+    MoveTo(button, 10, 10);
+    TakeLog();
+
+    // Opened below the button by a press, chosen from: the press is no MouseDown.
+    win::RECT placed{};
+    desktop.After(10, [&] {
+        placed = desktop.OpenMenuRect();
+        desktop.Host().ReleaseMouse(MouseButton::Left);
+        desktop.Host().Click({placed.left + 20, placed.top + 8});
+    });
+    desktop.Host().PressMouse(MouseButton::Left);
+    desktop.Pump();
+    EXPECT_EQ(placed.left, bottomLeft.x);
+    EXPECT_EQ(placed.top, bottomLeft.y);
+    EXPECT_EQ(itemClicks, 1);
+    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_FALSE(button.MouseIsDown());
+
+    // Closed by a click back on the button: the next press there does not open it again...
+    MoveTo(button, 10, 10);
+    desktop.After(10, [&] {
+        desktop.Host().ReleaseMouse(MouseButton::Left);
+        const win::POINT over = On(button, 12, 10);
+        desktop.Host().Click({over.x, over.y});
+    });
+    desktop.Host().PressMouse(MouseButton::Left);
+    desktop.Pump();
+    EXPECT_FALSE(desktop.OpenMenu());
+    EXPECT_TRUE(button.DropDown().MenuSuppressed());
+    desktop.Host().PressMouse(MouseButton::Left);
+    desktop.Advance(20);
+    EXPECT_FALSE(desktop.OpenMenu());
+    EXPECT_TRUE(button.MouseIsDown());
+    EXPECT_EQ(button.DrawState(), StateDown);
+    desktop.Host().ReleaseMouse(MouseButton::Left);
+    desktop.Pump();
+    EXPECT_FALSE(button.DropDown().MenuSuppressed());
+    EXPECT_EQ(button.DrawState(), StateNormal);
+    // ... and the press after that does.
+    bool reopened = false;
+    desktop.After(10, [&] {
+        reopened = desktop.OpenMenu() != nullptr;
+        if (reopened) {
+            desktop.TapKey(VK_ESCAPE);
+        }
+    });
+    desktop.Host().PressMouse(MouseButton::Left);
+    desktop.Host().ReleaseMouse(MouseButton::Left);
+    desktop.Pump();
+    EXPECT_TRUE(reopened);
+    EXPECT_EQ(Without(Without(TakeLog(), "MouseEnter"), "MouseLeave"), Log{});
+}
+
 TEST_F(ButtonInput, ValueOnAPushButtonStaysFalseAndModeResetsTheLook) {
     form.Show();
     form.cmdPush.SetValue(true);

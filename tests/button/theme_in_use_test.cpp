@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/host/headless/headless_host.h"
 #include "platform/user/session.h"
 #include "platform/user/testing/headless_desktop.h"
 
@@ -51,6 +52,32 @@ TEST(ThemeInUseTest, NoThemeOnAHostWithoutOneAndTheLibraryIsNotKept) {
     EXPECT_FALSE(check.ThemeInUse());
     EXPECT_FALSE(check.ThemeInUse());
     EXPECT_EQ(user::Current()->modules.LoadCount("uxtheme"), 0);
+}
+
+// Any visual style will do: the check asks only whether there is one.
+class PlainTheme final : public host::Theme {
+public:
+    void DrawPushButton(host::PixelTarget, host::Rect, host::PushButtonState) override {}
+    std::vector<host::Span> PushButtonShape(host::Size, host::PushButtonState) override {
+        return {};
+    }
+};
+
+TEST(ThemeInUseTest, AThemeTheHostLendsIsInUseAndTheAnswerIsKeptPerButton) {
+    win::testing::HeadlessDesktop desktop;
+    PlainTheme theme;
+    desktop.Host().SetTheme(&theme);
+    ThemeCheck first;
+    EXPECT_TRUE(first.ThemeInUse());
+    EXPECT_EQ(user::Current()->modules.LoadCount("uxtheme"), 0);
+    // The theme goes: the button that asked keeps its answer, a new one sees none.
+    desktop.Host().SetTheme(nullptr);
+    EXPECT_TRUE(first.ThemeInUse());
+    ThemeCheck second;
+    EXPECT_FALSE(second.ThemeInUse());
+    desktop.Host().SetTheme(&theme);
+    EXPECT_FALSE(second.ThemeInUse());
+    desktop.Host().SetTheme(nullptr);
 }
 
 }  // namespace

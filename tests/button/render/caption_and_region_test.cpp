@@ -212,7 +212,11 @@ TEST_F(ButtonRegionTest, EachStyleShapesTheWindowAtItsNormalPaint) {
         // The window holds exactly the one region it was given.
         EXPECT_EQ(win::GdiLiveObjects(win::GdiObjectKind::Region), regionsBefore + 1) << c.style;
         if (c.ellipse != 0) {
-            EXPECT_FALSE(win::PtInRegion(ExpectedShape(c.ellipse), 0, 0));
+            const win::HRGN shape = win::CreateRectRgn(0, 0, 0, 0);
+            win::GetWindowRgn(window, shape);
+            EXPECT_FALSE(win::PtInRegion(shape, 0, 0)) << c.style;
+            EXPECT_TRUE(win::PtInRegion(shape, kW / 2, kH / 2)) << c.style;
+            win::DeleteObject(shape);
         }
     }
 }

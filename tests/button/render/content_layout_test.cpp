@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -267,6 +269,55 @@ TEST(ContentLayout, ContentPassReleasesEverything) {
     const win::GdiObjectCounts before = win::GdiLiveObjects();
     DrawButtonContent(button, StateDown);
     EXPECT_EQ(win::GdiLiveObjects(), before);
+}
+
+}  // namespace
+}  // namespace quellan::testing
+
+namespace quellan::testing {
+namespace {
+
+std::set<std::uint32_t> ColoursIn(const StandInButton& button, const win::RECT& r) {
+    std::set<std::uint32_t> colours;
+    for (int y = std::max(0, static_cast<int>(r.top)); y < std::min(kH, static_cast<int>(r.bottom));
+         ++y) {
+        for (int x = std::max(0, static_cast<int>(r.left));
+             x < std::min(kW, static_cast<int>(r.right)); ++x) {
+            colours.insert(button.Pixel(x, y));
+        }
+    }
+    return colours;
+}
+
+TEST(ContentColours, HoverColoursTheCaptionButNeverTheSymbol) {
+    const struct {
+        std::int32_t state;
+        bool enabled;
+        win::COLORREF caption;
+        win::COLORREF symbol;
+    } cases[] = {
+        {StateNormal, true, 0x0000FF, 0x0000FF},
+        {StateHot, true, 0xFF0000, 0x0000FF},
+        {StateHot, false, Sys(win::COLOR_GRAYTEXT), Sys(win::COLOR_GRAYTEXT)},
+    };
+    for (const auto& c : cases) {
+        StandInButton button(kW, kH);
+        button.caption = "WWW";
+        button.dropDownSymbol = 6;
+        button.foreColor = 0x0000FF;
+        button.foreColorHover = 0xFF0000;
+        button.enabled = c.enabled;
+        button.ClearSurface();
+        const ContentLayout layout = DrawButtonContent(button, c.state);
+        const auto captionColours = ColoursIn(button, layout.caption);
+        const auto symbolColours = ColoursIn(button, layout.dropDown);
+        EXPECT_TRUE(captionColours.contains(Raw(c.caption))) << c.state << c.enabled;
+        EXPECT_TRUE(symbolColours.contains(Raw(c.symbol))) << c.state << c.enabled;
+        if (c.caption != c.symbol) {
+            EXPECT_FALSE(symbolColours.contains(Raw(c.caption)));
+            EXPECT_FALSE(captionColours.contains(Raw(c.symbol)));
+        }
+    }
 }
 
 }  // namespace

@@ -572,7 +572,8 @@ TEST(StyleRenderers, FocusRectangleOnlyWhileTheParentIsActive) {
             // Along the top line of the rectangle, away from the corners.
             for (int x = 20; x < 24; ++x) {
                 const int y = s.inset;
-                const bool dotted = active && FocusDotted(x, y);
+                const win::RECT focus{s.inset, s.inset, kW - s.inset, kH - s.inset};
+                const bool dotted = active && FocusDotted(focus, x, y);
                 const std::uint32_t plain = unfocused.Pixel(x, y);
                 if (s.style == StyleRoundedGradient || s.style == StyleStandard) {
                     // These also draw a focus glow or default frame; only compare dots.
