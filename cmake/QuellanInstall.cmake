@@ -9,9 +9,11 @@ set(QUELLAN_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 if(TARGET quellan)
     install(TARGETS quellan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-if(TARGET quellan_web_view)
-    install(TARGETS quellan_web_view RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quellan)
-endif()
+foreach(helper quellan_web_view quellan_autostart)
+    if(TARGET ${helper})
+        install(TARGETS ${helper} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quellan)
+    endif()
+endforeach()
 
 # The pages and artwork as they lie in assets/; the scripts that drew the artwork stay behind.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quellan

@@ -1,6 +1,6 @@
 #pragma once
 
-// The command line: --console, --ticks N, --help and --version.
+// The command line: --console, --ticks N, --remove-autostart, --help and --version.
 
 #include <optional>
 #include <span>
@@ -14,6 +14,8 @@ struct ProgramOptions {
     std::optional<long long> ticks;
     bool help = false;
     bool version = false;
+    // Removes the start-at-logon entry, then ends.
+    bool removeAutostart = false;
 };
 
 struct ParsedOptions {

@@ -29,6 +29,9 @@ TEST(ProgramOptions, TheThreeOptionsInAnyOrder) {
     EXPECT_TRUE(Parse({"-h"}).options.help);
     EXPECT_TRUE(Parse({"--console", "--version"}).options.version);
     EXPECT_FALSE(Parse({"--console"}).options.version);
+    EXPECT_TRUE(Parse({"--remove-autostart"}).options.removeAutostart);
+    EXPECT_FALSE(Parse({"--console"}).options.removeAutostart);
+    EXPECT_NE(HelpText(std::nullopt).find("--remove-autostart"), std::string::npos);
 }
 
 TEST(ProgramOptions, BadTickCountsAndUnknownOptionsAreRefused) {

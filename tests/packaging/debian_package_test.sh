@@ -15,7 +15,8 @@ deb=$scratch/out/quellan_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$scratch/out")"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-expected=(./usr/bin/quellan ./usr/share/applications/quellan.desktop
+expected=(./usr/bin/quellan ./usr/libexec/quellan/quellan_autostart
+          ./usr/share/applications/quellan.desktop
           ./usr/share/icons/hicolor/256x256/apps/quellan.png ./usr/share/man/man1/quellan.1)
 [ "$with_helper" = 1 ] && expected+=(./usr/libexec/quellan/quellan_web_view)
 for file in "${expected[@]}"; do

@@ -13,6 +13,7 @@ prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expect_executable "$prefix/bin/quellan"
+expect_executable "$prefix/libexec/quellan/quellan_autostart"
 if [ "$with_helper" = 1 ]; then
     expect_executable "$prefix/libexec/quellan/quellan_web_view"
 fi
