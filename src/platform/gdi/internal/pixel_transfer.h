@@ -29,9 +29,10 @@ struct TransferRect {
     std::int64_t height = 0;
 };
 
-// Copies `source` into reusable scratch memory when it shares pixels with the destination, so
-// overlapping transfers read the picture as it was.
-PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination);
+// Copies `source` into `copy` when it shares pixels with the destination, so overlapping
+// transfers read the picture as it was.
+PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination,
+                           std::vector<std::uint32_t>& copy);
 
 // op(destinationPixel&, sourcePixel) for each pair.
 template <class Op>
@@ -52,8 +53,6 @@ inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m) {
     const line_detail::Wide numerator = (line_detail::Wide{2} * i + 1) * n;
     return static_cast<std::int64_t>(numerator / (line_detail::Wide{2} * m));
 }
-
-std::vector<std::int64_t>& ColumnScratch();
 
 }  // namespace transfer_detail
 
@@ -87,8 +86,7 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
         return;
     }
     // The source column of every destination column that can be drawn, -1 where none.
-    std::vector<std::int64_t>& columns = transfer_detail::ColumnScratch();
-    columns.assign(static_cast<std::size_t>(right - left), -1);
+    std::vector<std::int64_t> columns(static_cast<std::size_t>(right - left), -1);
     for (std::int64_t x = left; x < right; ++x) {
         std::int64_t j = transfer_detail::Sample(x - to.x, from.width, to.width);
         if (mirrorX) {
