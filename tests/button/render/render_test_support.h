@@ -29,11 +29,11 @@ inline win::COLORREF Ramp(win::COLORREF start, win::COLORREF end, int steps, int
                      s.blue + i * (e.blue - s.blue) / count});
 }
 
-// Whether the platform's focus rectangle `focus` inverts this pixel of its outline. The dot
-// phase is the platform's to define (today: pixels whose x + y is even); keep this in step.
+// Whether the platform's focus rectangle `focus` inverts this pixel of its outline: the pixels
+// whose x + y is odd, so the rectangle's top-left corner stays clear.
 inline bool FocusDotted(const win::RECT& focus, int x, int y) {
     static_cast<void>(focus);
-    return ((x + y) & 1) == 0;
+    return ((x + y) & 1) == 1;
 }
 
 }  // namespace quellan::testing
