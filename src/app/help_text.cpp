@@ -6,7 +6,7 @@ namespace quellan {
 
 std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
     std::string text =
-        "用法: quellan [--console] [--ticks N] [--help]\n"
+        "用法: quellan [--console] [--ticks N] [--remove-autostart] [--help]\n"
         "\n"
         "Quellan 网络流量监视器。有桌面时显示右下角的小窗口；没有桌面或指定 --console 时\n"
         "在终端中显示流量统计。\n"
@@ -16,6 +16,9 @@ std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
         "              输出为终端时原地刷新（↑/↓ 选择网卡，q 或 Ctrl-C 退出）；\n"
         "              否则每次采样输出一行，便于管道和日志。\n"
         "  --ticks N   采样 N 次后退出（与其他方式退出一样保存流量累计）。\n"
+        "  --remove-autostart\n"
+        "              删除登录时自启动项（托盘菜单\"跟随Windows自启动\"所写的\n"
+        "              $XDG_CONFIG_HOME/autostart/QuellanNet.desktop），然后退出。\n"
         "  --help      显示本说明。\n"
         "\n"
         "文件:\n"

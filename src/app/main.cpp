@@ -11,6 +11,7 @@
 #include "app/program_options.h"
 #include "console/console_run.h"
 #include "platform/forms/settings_store.h"
+#include "shell/autostart_entry.h"
 
 namespace {
 
@@ -20,6 +21,18 @@ std::optional<std::filesystem::path> UserSettingsFile() {
     auto store =
         win::detail::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return store ? store->FileOf("Quellan") : std::nullopt;
+}
+
+int RemoveAutostart() {
+    const auto folder = quellan::shell::UserAutostartFolder();
+    if (!folder) {
+        return 0;  // no configuration folder, so no entry either
+    }
+    if (auto failure = quellan::shell::RemoveAutostartEntry(*folder)) {
+        std::cerr << "quellan: " << *failure << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 quellan::DesktopFacts CurrentDesktopFacts() {
@@ -35,6 +48,9 @@ int main(int argc, char** argv) {
     if (parsed.error) {
         std::cerr << "quellan: " << *parsed.error << "\n" << quellan::HelpText(UserSettingsFile());
         return kUsageError;
+    }
+    if (parsed.options.removeAutostart && !parsed.options.help) {
+        return RemoveAutostart();
     }
     quellan::DesktopFacts facts = CurrentDesktopFacts();
     quellan::ProgramMode mode = quellan::ChooseProgramMode(parsed.options, facts);

@@ -25,6 +25,8 @@ ParsedOptions ParseProgramOptions(std::span<const std::string_view> arguments) {
         std::string_view argument = arguments[i];
         if (argument == "--console") {
             parsed.options.console = true;
+        } else if (argument == "--remove-autostart") {
+            parsed.options.removeAutostart = true;
         } else if (argument == "--help" || argument == "-h") {
             parsed.options.help = true;
         } else if (argument == "--ticks" || argument.starts_with("--ticks=")) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The command line: --console, --ticks N and --help.
+// The command line: --console, --ticks N, --remove-autostart and --help.
 
 #include <optional>
 #include <span>
@@ -13,6 +13,8 @@ struct ProgramOptions {
     bool console = false;
     std::optional<long long> ticks;
     bool help = false;
+    // Removes the start-at-logon entry, then ends.
+    bool removeAutostart = false;
 };
 
 struct ParsedOptions {

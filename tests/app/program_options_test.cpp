@@ -27,6 +27,9 @@ TEST(ProgramOptions, TheThreeOptionsInAnyOrder) {
     EXPECT_EQ(Parse({"--ticks=5"}).options.ticks, 5);
     EXPECT_TRUE(Parse({"--console", "--help"}).options.help);
     EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_TRUE(Parse({"--remove-autostart"}).options.removeAutostart);
+    EXPECT_FALSE(Parse({"--console"}).options.removeAutostart);
+    EXPECT_NE(HelpText(std::nullopt).find("--remove-autostart"), std::string::npos);
 }
 
 TEST(ProgramOptions, BadTickCountsAndUnknownOptionsAreRefused) {

@@ -25,6 +25,10 @@ public:
     // Inner width and height in pixels.
     virtual int ScaleWidth() const = 0;
     virtual int ScaleHeight() const = 0;
+    // Clears the surface to its own background colour (the surface's, not the BackColor
+    // property's; a user control starts with the button face).
+    virtual void ClearSurface() = 0;
+    virtual void SetSurfaceBackColor(win::OLE_COLOR colour) = 0;
 
     // ---- properties
     virtual win::OLE_COLOR BackColor() const = 0;

@@ -56,5 +56,8 @@ struct TOOLINFO {
 // How long the pointer must rest on a tool before its tip shows, and how long the tip stays.
 inline constexpr UINT kTooltipInitialDelay = 500;
 inline constexpr UINT kTooltipAutoPopDelay = 5000;
+// A tooltip class with CS_DROPSHADOW gives its tips a shadow this deep, below and to the right,
+// in the button-shadow colour; the window grows by as much.
+inline constexpr int kTooltipShadowDepth = 3;
 
 }  // namespace win

@@ -63,6 +63,45 @@ HRGN CreateInnerRegion(HRGN shape) {
     return inner;
 }
 
+bool HasDropShadow(HWND tooltip) {
+    return (GetClassLongPtr(tooltip, GCL_STYLE) & CS_DROPSHADOW) != 0;
+}
+
+// The framed body, or the balloon with its stem; the caller owns the region.
+HRGN CreateTipShape(const TooltipGeometry& geometry, bool balloon) {
+    if (balloon) {
+        return CreateBalloonRegion(geometry);
+    }
+    const RECT& body = geometry.body;
+    return CreateRectRgn(body.left, body.top, body.right, body.bottom);
+}
+
+HRGN CreateShadowShape(const TooltipGeometry& geometry, bool balloon) {
+    const HRGN cast = CreateTipShape(geometry, balloon);
+    OffsetRgn(cast, kTooltipShadowDepth, kTooltipShadowDepth);
+    return cast;
+}
+
+// The window's shape: none for a plain tip without a shadow (its rectangle is its shape).
+HRGN CreateWindowShape(const TooltipGeometry& geometry, bool balloon, bool shadow) {
+    if (!balloon && !shadow) {
+        return HRGN();
+    }
+    const HRGN shape = CreateTipShape(geometry, balloon);
+    if (shadow) {
+        const HRGN cast = CreateShadowShape(geometry, balloon);
+        CombineRgn(shape, shape, cast, RGN_OR);
+        DeleteObject(cast);
+    }
+    return shape;
+}
+
+void PaintShadow(HDC dc, const TooltipState& state, bool balloon) {
+    const HRGN cast = CreateShadowShape(state.geometry, balloon);
+    FillRgn(dc, cast, GetSysColorBrush(COLOR_BTNSHADOW));
+    DeleteObject(cast);
+}
+
 void PaintBody(HDC dc, const TooltipState& state, bool balloon) {
     const HBRUSH background = CreateSolidBrush(state.background);
     const HBRUSH frame = GetSysColorBrush(COLOR_WINDOWFRAME);
@@ -104,7 +143,9 @@ void ShowTip(HWND tooltip, TooltipState& state) {
     content.text = MeasureText(dc, tooltip, state, text);
     content.title = MeasureTitle(dc, state);
     ReleaseDC(tooltip, dc);
-    content.icon = state.titleIcon != 0;
+    // Only the three title icons there are take room.
+    content.icon = state.titleIcon >= static_cast<int>(TTI_INFO) &&
+                   state.titleIcon <= static_cast<int>(TTI_ERROR);
     content.balloon = HasStyle(tooltip, TTS_BALLOON);
     content.rightToLeft = IsRightToLeft(tooltip);
 
@@ -114,9 +155,14 @@ void ShowTip(HWND tooltip, TooltipState& state) {
     state.geometry = LayoutTooltip(content, cursor, screen);
     state.shownText = text;
     state.shown = true;
+    state.shadow = HasDropShadow(tooltip);
+    if (state.shadow) {
+        state.geometry.window.right += kTooltipShadowDepth;
+        state.geometry.window.bottom += kTooltipShadowDepth;
+    }
 
     const RECT& window = state.geometry.window;
-    SetWindowRgn(tooltip, content.balloon ? CreateBalloonRegion(state.geometry) : HRGN(), false);
+    SetWindowRgn(tooltip, CreateWindowShape(state.geometry, content.balloon, state.shadow), false);
     SetWindowPos(tooltip, HWND_TOPMOST, window.left, window.top, window.right - window.left,
                  window.bottom - window.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(tooltip, nullptr, false);
@@ -135,6 +181,9 @@ void PaintTip(HWND tooltip, const TooltipState& state, HDC dc) {
         return;
     }
     const bool balloon = HasStyle(tooltip, TTS_BALLOON);
+    if (state.shadow) {
+        PaintShadow(dc, state, balloon);
+    }
     PaintBody(dc, state, balloon);
     const TooltipGeometry& geometry = state.geometry;
     DrawTitleIcon(dc, geometry.icon.left, geometry.icon.top, state.titleIcon);

@@ -39,8 +39,9 @@ struct TooltipState {
     bool shown = false;
     bool suppressed = false;
 
-    // What the shown tip looks like.
+    // What the shown tip looks like; `shadow`: it casts a drop shadow (its class asks for one).
     TooltipGeometry geometry{};
+    bool shadow = false;
     std::string shownText;
 };
 

@@ -6,39 +6,39 @@ namespace win {
 
 namespace {
 
-// The classic desktop scheme.
-constexpr std::array<COLORREF, kSysColorCount> kClassicColours = {
-    RGB(192, 192, 192),  // COLOR_SCROLLBAR
-    RGB(0, 128, 128),    // COLOR_BACKGROUND
-    RGB(0, 0, 128),      // COLOR_ACTIVECAPTION
-    RGB(128, 128, 128),  // COLOR_INACTIVECAPTION
-    RGB(192, 192, 192),  // COLOR_MENU
-    RGB(255, 255, 255),  // COLOR_WINDOW
-    RGB(0, 0, 0),        // COLOR_WINDOWFRAME
-    RGB(0, 0, 0),        // COLOR_MENUTEXT
-    RGB(0, 0, 0),        // COLOR_WINDOWTEXT
-    RGB(255, 255, 255),  // COLOR_CAPTIONTEXT
-    RGB(192, 192, 192),  // COLOR_ACTIVEBORDER
-    RGB(192, 192, 192),  // COLOR_INACTIVEBORDER
-    RGB(128, 128, 128),  // COLOR_APPWORKSPACE
-    RGB(0, 0, 128),      // COLOR_HIGHLIGHT
-    RGB(255, 255, 255),  // COLOR_HIGHLIGHTTEXT
-    RGB(192, 192, 192),  // COLOR_BTNFACE
-    RGB(128, 128, 128),  // COLOR_BTNSHADOW
-    RGB(128, 128, 128),  // COLOR_GRAYTEXT
-    RGB(0, 0, 0),        // COLOR_BTNTEXT
-    RGB(192, 192, 192),  // COLOR_INACTIVECAPTIONTEXT
-    RGB(255, 255, 255),  // COLOR_BTNHIGHLIGHT
-    RGB(0, 0, 0),        // COLOR_3DDKSHADOW
-    RGB(192, 192, 192),  // COLOR_3DLIGHT
-    RGB(0, 0, 0),        // COLOR_INFOTEXT
-    RGB(255, 255, 225),  // COLOR_INFOBK
-    RGB(180, 180, 180),  // 25, unnamed
-    RGB(0, 0, 128),      // COLOR_HOTLIGHT
-    RGB(16, 132, 208),   // COLOR_GRADIENTACTIVECAPTION
-    RGB(181, 181, 181),  // COLOR_GRADIENTINACTIVECAPTION
-    RGB(0, 0, 128),      // COLOR_MENUHILIGHT
-    RGB(192, 192, 192),  // COLOR_MENUBAR
+// The desktop scheme of the era the program's windows were drawn for.
+constexpr std::array<COLORREF, kSysColorCount> kStandardColours = {
+    RGB(0xC8, 0xC8, 0xC8),  // COLOR_SCROLLBAR
+    RGB(0x00, 0x00, 0x00),  // COLOR_BACKGROUND
+    RGB(0x99, 0xB4, 0xD1),  // COLOR_ACTIVECAPTION
+    RGB(0xBF, 0xCD, 0xDB),  // COLOR_INACTIVECAPTION
+    RGB(0xF0, 0xF0, 0xF0),  // COLOR_MENU
+    RGB(0xFF, 0xFF, 0xFF),  // COLOR_WINDOW
+    RGB(0x64, 0x64, 0x64),  // COLOR_WINDOWFRAME
+    RGB(0x00, 0x00, 0x00),  // COLOR_MENUTEXT
+    RGB(0x00, 0x00, 0x00),  // COLOR_WINDOWTEXT
+    RGB(0x00, 0x00, 0x00),  // COLOR_CAPTIONTEXT
+    RGB(0xB4, 0xB4, 0xB4),  // COLOR_ACTIVEBORDER
+    RGB(0xF4, 0xF7, 0xFC),  // COLOR_INACTIVEBORDER
+    RGB(0xAB, 0xAB, 0xAB),  // COLOR_APPWORKSPACE
+    RGB(0x33, 0x99, 0xFF),  // COLOR_HIGHLIGHT
+    RGB(0xFF, 0xFF, 0xFF),  // COLOR_HIGHLIGHTTEXT
+    RGB(0xF0, 0xF0, 0xF0),  // COLOR_BTNFACE
+    RGB(0xA0, 0xA0, 0xA0),  // COLOR_BTNSHADOW
+    RGB(0x6D, 0x6D, 0x6D),  // COLOR_GRAYTEXT
+    RGB(0x00, 0x00, 0x00),  // COLOR_BTNTEXT
+    RGB(0x43, 0x4E, 0x54),  // COLOR_INACTIVECAPTIONTEXT
+    RGB(0xFF, 0xFF, 0xFF),  // COLOR_BTNHIGHLIGHT
+    RGB(0x69, 0x69, 0x69),  // COLOR_3DDKSHADOW
+    RGB(0xE3, 0xE3, 0xE3),  // COLOR_3DLIGHT
+    RGB(0x00, 0x00, 0x00),  // COLOR_INFOTEXT
+    RGB(0xFF, 0xFF, 0xE1),  // COLOR_INFOBK
+    RGB(180, 180, 180),     // 25, unnamed
+    RGB(0x00, 0x66, 0xCC),  // COLOR_HOTLIGHT
+    RGB(0xB9, 0xD1, 0xEA),  // COLOR_GRADIENTACTIVECAPTION
+    RGB(0xD7, 0xE4, 0xF2),  // COLOR_GRADIENTINACTIVECAPTION
+    RGB(0x33, 0x99, 0xFF),  // COLOR_MENUHILIGHT
+    RGB(0xF0, 0xF0, 0xF0),  // COLOR_MENUBAR
 };
 
 }  // namespace
@@ -47,7 +47,7 @@ DWORD GetSysColor(int index) {
     if (index < 0 || index >= kSysColorCount) {
         return 0;
     }
-    return kClassicColours[static_cast<std::size_t>(index)];
+    return kStandardColours[static_cast<std::size_t>(index)];
 }
 
 HRESULT OleTranslateColor(OLE_COLOR colour, const void* palette, COLORREF* out) {

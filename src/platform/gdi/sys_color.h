@@ -1,6 +1,6 @@
 #pragma once
 
-// The system colours, at the classic defaults, and the translation of colour values whose top
+// The system colours of the standard desktop scheme, and the translation of colour values whose top
 // byte names a system colour.
 
 #include <cstdint>

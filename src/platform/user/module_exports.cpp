@@ -7,6 +7,7 @@
 #include "platform/user/module_exports_table.h"
 #include "platform/user/mouse_tracking.h"
 #include "platform/user/session.h"
+#include "platform/user/visual_styles.h"
 
 namespace win {
 
@@ -40,6 +41,11 @@ FARPROC Entry(Function* function) {
 const std::array kExports{
     Export{"user32", "TrackMouseEvent", Entry(&TrackMouseEvent)},
     Export{"comctl32", "_TrackMouseEvent", Entry(&_TrackMouseEvent)},
+    Export{"uxtheme", "IsAppThemed", Entry(&IsAppThemed)},
+    Export{"uxtheme", "OpenThemeData", Entry(&OpenThemeData)},
+    Export{"uxtheme", "CloseThemeData", Entry(&CloseThemeData)},
+    Export{"uxtheme", "GetThemeBackgroundRegion", Entry(&GetThemeBackgroundRegion)},
+    Export{"uxtheme", "DrawThemeBackground", Entry(&DrawThemeBackground)},
 };
 
 std::string BaseName(std::string_view moduleName) {

@@ -2,6 +2,7 @@
 
 #include "control_test.h"
 #include "platform/controls/button.h"
+#include "platform/controls/tooltip_geometry.h"
 
 namespace win::controls::test {
 namespace {
@@ -140,6 +141,67 @@ TEST_F(TooltipTest, EmptyTextNeverShowsAndNothingLeaks) {
         MoveAway();
     }
     EXPECT_EQ(GdiLiveObjects(), before);
+}
+
+struct TipLookCase {
+    const char* name;
+    DWORD style;
+    bool dropShadow;
+    WPARAM titleIcon;
+    // Growth of the window over the plain tip of the same text.
+    int extraWidth;
+    int extraHeight;
+};
+
+TEST_F(TooltipTest, ADropShadowClassGrowsTheTipAndOnlyRealIconsTakeRoom) {
+    constexpr int kDepth = kTooltipShadowDepth;
+    const TipLookCase cases[] = {
+        {"plain", TTS_ALWAYSTIP, false, TTI_NONE, 0, 0},
+        {"shadow", TTS_ALWAYSTIP, true, TTI_NONE, kDepth, kDepth},
+        {"balloon with shadow", TTS_ALWAYSTIP | TTS_BALLOON, true, TTI_NONE, kDepth, kDepth},
+        {"no such icon", TTS_ALWAYSTIP, false, 4, 0, 0},
+    };
+    SIZE plain{};
+    for (const TipLookCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const GdiObjectCounts before = GdiLiveObjects();
+        MakeTip("阴影", c.style);
+        const LONG_PTR classStyle = GetClassLongPtr(tip, GCL_STYLE);
+        SetClassLongPtr(tip, GCL_STYLE,
+                        c.dropShadow ? classStyle | CS_DROPSHADOW : classStyle & ~CS_DROPSHADOW);
+        if (c.titleIcon != TTI_NONE) {
+            SendMessage(tip, TTM_SETTITLEW, c.titleIcon, reinterpret_cast<LPARAM>(""));
+        }
+        Hover();
+        desktop.Advance(kTooltipInitialDelay + 10);
+        ASSERT_TRUE(IsWindowVisible(tip));
+        const RECT rect = TipRect();
+        const SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+        if (plain.cx == 0) {
+            plain = size;
+        }
+        const bool balloon = (c.style & TTS_BALLOON) != 0;
+        if (!balloon) {
+            EXPECT_EQ(size.cx - plain.cx, c.extraWidth);
+            EXPECT_EQ(size.cy - plain.cy, c.extraHeight);
+        }
+        if (c.dropShadow) {
+            // The shadow's far corner is in the window's shape and drawn; the corner beside it,
+            // above where the shadow starts, is not.
+            const HRGN shape = CreateRectRgn(0, 0, 0, 0);
+            ASSERT_NE(GetWindowRgn(tip, shape), ERROR);
+            const int x = size.cx - 1 - (balloon ? kBalloonCornerDiameter : 0);
+            const int y = size.cy - 1;
+            EXPECT_TRUE(PtInRegion(shape, x, y));
+            EXPECT_FALSE(PtInRegion(shape, size.cx - 1, 0));
+            DeleteObject(shape);
+            EXPECT_EQ(desktop.PresentedPixel(tip, x, y), SysPixel(COLOR_BTNSHADOW));
+        }
+        MoveAway();
+        // The window's shape and DC are the window's until it goes.
+        DestroyWindow(tip);
+        EXPECT_EQ(GdiLiveObjects(), before);
+    }
 }
 
 LRESULT LaterHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "platform/gdi/gdi.h"
@@ -5,21 +7,47 @@
 namespace win {
 namespace {
 
-TEST(SysColorTest, ClassicDefaults) {
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(192, 192, 192));
-    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), RGB(192, 192, 192));
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0, 0, 128));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHTTEXT), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(255, 255, 225));
-    EXPECT_EQ(GetSysColor(COLOR_INFOTEXT), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0));
+TEST(SysColorTest, StandardSchemeInRedGreenBlue) {
+    struct Case {
+        int index;
+        std::uint32_t rgb;  // 0xRRGGBB as the scheme is written
+    };
+    const Case cases[] = {
+        {COLOR_SCROLLBAR, 0xC8C8C8},
+        {COLOR_BACKGROUND, 0x000000},
+        {COLOR_ACTIVECAPTION, 0x99B4D1},
+        {COLOR_INACTIVECAPTION, 0xBFCDDB},
+        {COLOR_MENU, 0xF0F0F0},
+        {COLOR_WINDOW, 0xFFFFFF},
+        {COLOR_WINDOWFRAME, 0x646464},
+        {COLOR_MENUTEXT, 0x000000},
+        {COLOR_WINDOWTEXT, 0x000000},
+        {COLOR_CAPTIONTEXT, 0x000000},
+        {COLOR_ACTIVEBORDER, 0xB4B4B4},
+        {COLOR_INACTIVEBORDER, 0xF4F7FC},
+        {COLOR_APPWORKSPACE, 0xABABAB},
+        {COLOR_HIGHLIGHT, 0x3399FF},
+        {COLOR_HIGHLIGHTTEXT, 0xFFFFFF},
+        {COLOR_BTNFACE, 0xF0F0F0},
+        {COLOR_BTNSHADOW, 0xA0A0A0},
+        {COLOR_GRAYTEXT, 0x6D6D6D},
+        {COLOR_BTNTEXT, 0x000000},
+        {COLOR_INACTIVECAPTIONTEXT, 0x434E54},
+        {COLOR_BTNHIGHLIGHT, 0xFFFFFF},
+        {COLOR_3DDKSHADOW, 0x696969},
+        {COLOR_3DLIGHT, 0xE3E3E3},
+        {COLOR_INFOTEXT, 0x000000},
+        {COLOR_INFOBK, 0xFFFFE1},
+        {COLOR_HOTLIGHT, 0x0066CC},
+        {COLOR_GRADIENTACTIVECAPTION, 0xB9D1EA},
+        {COLOR_GRADIENTINACTIVECAPTION, 0xD7E4F2},
+        {COLOR_MENUHILIGHT, 0x3399FF},
+        {COLOR_MENUBAR, 0xF0F0F0},
+    };
+    for (const Case& c : cases) {
+        const COLORREF expected = RGB((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
+        EXPECT_EQ(GetSysColor(c.index), expected) << "index " << c.index;
+    }
     EXPECT_EQ(GetSysColor(-1), 0u);
     EXPECT_EQ(GetSysColor(kSysColorCount), 0u);
 }
@@ -27,7 +55,7 @@ TEST(SysColorTest, ClassicDefaults) {
 TEST(SysColorTest, TranslationOfSystemAndPlainColours) {
     COLORREF out = 12345;
     EXPECT_EQ(OleTranslateColor(0x80000011, nullptr, &out), S_OK);  // grey text
-    EXPECT_EQ(out, RGB(128, 128, 128));
+    EXPECT_EQ(out, RGB(0x6D, 0x6D, 0x6D));
     EXPECT_EQ(OleTranslateColor(0x8000000C, nullptr, &out), S_OK);  // application workspace
     EXPECT_EQ(out, GetSysColor(COLOR_APPWORKSPACE));
     EXPECT_EQ(OleTranslateColor(0x00C0C0C0, nullptr, &out), S_OK);

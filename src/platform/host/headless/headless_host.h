@@ -156,7 +156,9 @@ public:
     bool StartDetachedProcess(const std::vector<std::string>& argv,
                               ProcessWindowHint hint) override;
 
-    Theme* GetTheme() override { return nullptr; }
+    // None unless a test lends one (it must outlive its use).
+    Theme* GetTheme() override { return theme_; }
+    void SetTheme(Theme* theme) { theme_ = theme; }
 
 private:
     using Event = std::function<void(EventSink&)>;
@@ -173,6 +175,7 @@ private:
     bool StepClockTo(std::optional<std::int64_t> limit);
 
     EventSink* sink_ = nullptr;
+    Theme* theme_ = nullptr;
     headless::VirtualClock clock_;
     std::deque<Event> events_;
     std::function<void()> loopStep_;

@@ -2,12 +2,14 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace win::host::helper {
 
@@ -22,12 +24,16 @@ std::string ToStd(const QString& text) {
 
 }  // namespace
 
+void EndProcess() {
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 HelperSession::HelperSession() : input_(STDIN_FILENO, QSocketNotifier::Read) {
     // Never managed by the window manager: the program reparents it into its own window.
     view_.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::Tool);
     view_.setAttribute(Qt::WA_ShowWithoutActivating);
-    // Requests wait in the pipe until the window is told, so none races the blank first page.
-    input_.setEnabled(false);
+    // Input is read from the start, so its end is seen even while the engine is still starting.
     QObject::connect(&input_, &QSocketNotifier::activated, this, [this] { ReadInput(); });
     view_.installEventFilter(this);
 }
@@ -45,8 +51,11 @@ void HelperSession::ShowOutOfSight() {
     view_.move(kOutOfSight);
     view_.show();
     shown_ = true;
-    input_.setEnabled(true);
     Report(desktop::WebViewReport::Window(static_cast<std::uint64_t>(view_.winId())));
+    // Requests waited until the window was told, so none raced the blank first page.
+    for (const desktop::WebViewRequest& request : std::exchange(waiting_, {})) {
+        Handle(request);
+    }
     QObject::connect(&view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
         Report(desktop::WebViewReport::LoadFinished(ok, ToStd(view_.title())));
     });
@@ -67,14 +76,19 @@ void HelperSession::ReadInput() {
         return;
     }
     if (got <= 0) {
-        input_.setEnabled(false);
-        QCoreApplication::quit();
-        return;
+        EndProcess();
     }
     for (const std::string& line : lines_.Feed({buffer.data(), static_cast<std::size_t>(got)})) {
         // A line we do not understand is skipped; the next one may well be fine.
         if (const auto request = desktop::ParseRequest(line)) {
-            Handle(*request);
+            if (request->kind == desktop::WebViewRequest::Kind::Quit) {
+                EndProcess();
+            }
+            if (shown_) {
+                Handle(*request);
+            } else {
+                waiting_.push_back(*request);
+            }
         }
     }
 }
@@ -91,8 +105,7 @@ void HelperSession::Handle(const desktop::WebViewRequest& request) {
             });
             break;
         case Kind::Quit:
-            QCoreApplication::quit();
-            break;
+            EndProcess();
     }
 }
 

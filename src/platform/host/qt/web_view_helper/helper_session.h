@@ -3,15 +3,22 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <QWebEngineView>
+#include <vector>
 
 #include "platform/host/qt/line_splitter.h"
 #include "platform/host/qt/web_view_protocol.h"
 
 namespace win::host::helper {
 
+// Ends the process now: output flushed, no engine teardown and no exit handlers. The engine's
+// orderly shutdown can wait on threads for ever, and a leak checker's exit pass can spin in a
+// build with sanitizers; a page viewer has nothing to save.
+[[noreturn]] void EndProcess();
+
 // The helper's side of the web view: one page in a frameless window, driven by the requests on
-// standard input, answered with reports on standard output. Ends the application when its input
-// closes, so a helper never outlives the program that started it.
+// standard input, answered with reports on standard output. The process ends at once when its
+// input closes or it is asked to quit (see EndProcess), so a helper never outlives the program
+// that started it.
 class HelperSession final : public QObject {
 public:
     HelperSession();
@@ -32,6 +39,8 @@ private:
     QWebEngineView view_;
     QSocketNotifier input_;
     desktop::LineSplitter lines_;
+    // Requests that arrived before the window was told; handled once it has been.
+    std::vector<desktop::WebViewRequest> waiting_;
     bool shown_ = false;
 };
 

@@ -1,14 +1,28 @@
 // The web view helper: shows one web page in a window that the program embeds in its own, so that
 // the browser engine's memory is spent only while a page is shown, and in this process alone.
+#include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QByteArray>
 #include <QLoggingCategory>
+#include <cstdlib>
 
 #include "platform/host/qt/web_view_helper/helper_session.h"
 
 namespace {
+
+// Ends this process when the program that started it ends, however it ends; its input closing
+// says the same, but only once nothing else holds the pipe. Checked once more afterwards, in case
+// the program was already gone before the request.
+void EndWithParent() {
+    const pid_t parent = ::getppid();
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) {
+        std::_Exit(0);
+    }
+}
 
 void PrepareEngineEnvironment() {
     // The engine's sandbox refuses to start as root.
@@ -26,6 +40,7 @@ void PrepareEngineEnvironment() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    EndWithParent();
     PrepareEngineEnvironment();
     // The engine describes its graphics set-up at every start; the program's output is no place
     // for that.

@@ -8,6 +8,7 @@
 #include "tests/platform/host/qt/gui/local_http_server.h"
 #include "tests/platform/host/qt/support/host_fixture.h"
 #include "tests/support/desktop_probe.h"
+#include "tests/support/started_processes.h"
 
 namespace win::host {
 namespace {
@@ -41,6 +42,7 @@ const bool kHelperNamed = [] {
 class WebViewGuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        desktop_testing::TagStartedProcesses();
         ASSERT_TRUE(server_.Listening());
         window_ = host().CreateNativeWindow({.kind = WindowKind::TopLevel,
                                              .content = kWindowContent,
@@ -65,6 +67,10 @@ protected:
         if (window_ != WindowId::None) {
             host().DestroyNativeWindow(window_);
         }
+        // The helper goes with its view: neither it nor its engine's processes stay behind.
+        fixture_.PumpFor(200);
+        EXPECT_EQ(desktop_testing::ProcessesLeftAfter(std::chrono::seconds(15)),
+                  std::vector<std::string>{});
     }
 
     // A view whose helper is `path` instead of the one built alongside.
