@@ -5,6 +5,8 @@
 #include "platform/forms/application.h"
 #include "platform/user/desktop.h"
 #include "platform/user/messaging.h"
+#include "shell/module1.h"
+#include "windows/frm_menu.h"
 #include "windows/frm_right.h"
 
 namespace quellan {
@@ -26,23 +28,30 @@ void RunMessageLoop() {
     }
 }
 
-}  // namespace
-
-int RunWindows(win::host::Host& host) {
-    AttachedHost attached(host);
-    frmRight& mini = FrmRight();
-    mini.Show();
-    RunMessageLoop();
+// After the loop: the program's own end has saved already; the desktop session ending (logout,
+// shutdown, a terminating signal) saves here as "X" does. 1 when that save failed.
+int SaveUnlessEnded() {
     if (win::forms::App().Ended()) {
         return 0;
     }
-    // The session ended (logout, shutdown, a terminating signal): save as "X" does.
-    if (auto failure = mini.SaveAccumulatedTotal()) {
+    if (auto failure = FrmRight().SaveAccumulatedTotal()) {
         std::cerr << TotalsSaveFailureText(*failure) << "\n";
         return 1;
     }
     win::forms::App().End();
     return 0;
+}
+
+}  // namespace
+
+int RunWindows(win::host::Host& host) {
+    AttachedHost attached(host);
+    // The tray menu window's load brings the mini window, the tray icon and the skin with it.
+    FrmMenu().Show();
+    RunMessageLoop();
+    const int status = SaveUnlessEnded();
+    Module1::Instance().RemoveTrayIcon();
+    return status;
 }
 
 }  // namespace quellan

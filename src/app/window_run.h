@@ -1,7 +1,8 @@
 #pragma once
 
-// The program with its windows on a desktop: the mini window first (its first tick brings the
-// hidden statistics window and the sampling with it), then the message loop until the end.
+// The program with its windows on a desktop: the tray menu window first (its load shows the mini
+// window, whose first tick brings the hidden statistics window and the sampling with it, puts the
+// icon in the tray and skins the buttons), then the message loop until the end.
 
 #include "platform/host/host.h"
 
