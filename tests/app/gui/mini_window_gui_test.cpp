@@ -49,8 +49,17 @@ protected:
     void StartProgram() {
         program_.emplace(QUELLAN_PROGRAM, std::vector<std::string>{}, Folder(), "quellan");
         ASSERT_TRUE(program_->Started());
-        window_ = WaitForManagedWindow("Quellan");
-        ASSERT_TRUE(window_) << program_->Errors();
+        // The tray menu window carries the same title; the mini window is the narrow one.
+        ASSERT_TRUE(PollUntil([&] {
+            for (std::uint64_t window : ManagedWindowsTitled("Quellan")) {
+                const auto info = InfoOf(window);
+                if (info && info->viewable && info->rect.right - info->rect.left == kWidth) {
+                    window_ = window;
+                    return true;
+                }
+            }
+            return false;
+        })) << program_->Errors();
         const auto info = InfoOf(*window_);
         ASSERT_TRUE(info);
         origin_ = {info->rect.left, info->rect.top, info->rect.right, info->rect.bottom};
