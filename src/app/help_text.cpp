@@ -6,7 +6,7 @@ namespace quellan {
 
 std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
     std::string text =
-        "用法: quellan [--console] [--ticks N] [--remove-autostart] [--help]\n"
+        "用法: quellan [--console] [--ticks N] [--remove-autostart] [--help] [--version]\n"
         "\n"
         "Quellan 网络流量监视器。有桌面时显示右下角的小窗口；没有桌面或指定 --console 时\n"
         "在终端中显示流量统计。\n"
@@ -20,6 +20,7 @@ std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
         "              删除登录时自启动项（托盘菜单\"跟随Windows自启动\"所写的\n"
         "              $XDG_CONFIG_HOME/autostart/QuellanNet.desktop），然后退出。\n"
         "  --help      显示本说明。\n"
+        "  --version   显示版本号。\n"
         "\n"
         "文件:\n"
         "  ";
@@ -33,6 +34,7 @@ std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
     text +=
         "\n"
         "      设置（只读）：[Setting] 节的 Connection 为预选网卡的序号（从 0 起）。\n";
+    text += "\n详细说明见手册页: man quellan\n";
     return text;
 }
 

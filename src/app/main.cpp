@@ -49,6 +49,10 @@ int main(int argc, char** argv) {
         std::cerr << "quellan: " << *parsed.error << "\n" << quellan::HelpText(UserSettingsFile());
         return kUsageError;
     }
+    if (parsed.options.version) {
+        std::cout << "quellan " << QUELLAN_VERSION << "\n";
+        return 0;
+    }
     if (parsed.options.removeAutostart && !parsed.options.help) {
         return RemoveAutostart();
     }

@@ -59,6 +59,12 @@ void lumbutton::UserControl_InitProperties() {
     CoerceColorScheme();
     ApplyStyleColors();
     Refresh();
+    // Forms here always run, and a form without stored properties for the button sets it up
+    // anew even then: a running button needs its hook whichever way it was set up.
+    if (Ambient().UserMode()) {
+        parentWindow_ = ContainerWindow();
+        InstallMessageHook();
+    }
 }
 
 void lumbutton::UserControl_WriteProperties(win::forms::PropertyBag& bag) {

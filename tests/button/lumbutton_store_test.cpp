@@ -214,6 +214,17 @@ TEST_F(ButtonStore, StoredColoursAreUsedAsTheyAreWhateverTheStyle) {
     EXPECT_EQ(button.ColorScheme(), ColorSchemeBlue);
 }
 
+TEST_F(ButtonStore, ARunningButtonSetUpAnewHasItsHookToo) {
+    form.Show();
+    desktop.Pump();
+    EXPECT_TRUE(button.TrackLeaveAvailable());
+    MoveTo(button, 5, 5);
+    MoveAway();
+    desktop.Pump();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "cmdPush MouseLeave"), 1);
+    EXPECT_EQ(button.DrawState(), StateNormal);
+}
+
 TEST_F(ButtonStore, AtDesignTimeNoHookIsInstalled) {
     form.PropertyStore("cmdPush");
     form.SetDesignMode(true);

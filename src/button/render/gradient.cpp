@@ -1,5 +1,6 @@
 #include "button/render/gradient.h"
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 #include <vector>
@@ -89,6 +90,10 @@ void DrawGradient(win::HDC dc, int x, int y, int w, int h, win::COLORREF start, 
         std::uint32_t* line = pixels.data() + static_cast<std::size_t>(h - 1 - row) * w;
         if (direction == GradientDirection::Horizontal) {
             std::memcpy(line, steps.data(), static_cast<std::size_t>(w) * sizeof(std::uint32_t));
+            continue;
+        }
+        if (direction == GradientDirection::Vertical) {
+            std::fill(line, line + w, steps[static_cast<std::size_t>(row)]);
             continue;
         }
         for (int column = 0; column < w; ++column) {
