@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quellan needs to build, test and run. Skips apt when all are present.
+# Installs the Debian packages Quellan needs to build, test, package and run. Skips apt when all
+# are present.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     xvfb openbox xdotool x11-utils trayer imagemagick
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
+    desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

@@ -27,17 +27,19 @@ protected:
     }
 };
 
-TEST_F(CIpHelperTest, OneLoopbackRowGivesOneRecordAndItsTotals) {
+TEST_F(CIpHelperTest, LoopbackKeepsItsRecordAndCountersButStaysOutOfTheTotals) {
     MIB_IFROW loopback = ScriptedRow("lo", 1, 1000, 2000, "lo");
     loopback.Type = win::IF_TYPE_SOFTWARE_LOOPBACK;
-    table_->SetRows({loopback});
+    table_->SetRows({loopback, ScriptedRow("eth0", 2, 300, 400, "eth0")});
 
     const auto interfaces = helper_.Interfaces();
 
-    ASSERT_EQ(interfaces->Count(), 1);
+    ASSERT_EQ(interfaces->Count(), 2);
     EXPECT_EQ(interfaces->Item(1)->InterfaceType(), 24);
-    EXPECT_EQ(helper_.BytesReceived(), 1000.0);
-    EXPECT_EQ(helper_.BytesSent(), 2000.0);
+    EXPECT_EQ(interfaces->Item(1)->OctetsReceived(), 1000u);
+    EXPECT_EQ(interfaces->Item(1)->OctetsSent(), 2000u);
+    EXPECT_EQ(helper_.BytesReceived(), 300.0);
+    EXPECT_EQ(helper_.BytesSent(), 400.0);
 }
 
 TEST_F(CIpHelperTest, TotalsAreSixtyFourBitAndNeverNegative) {
