@@ -5,8 +5,11 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <regex>
+#include <string>
 #include <thread>
 
 #include "meter/leading_number.h"
@@ -242,6 +245,40 @@ TEST_F(MiniWindowOnDesktop, UnderscoreHidesItWhileTheCountingGoesOnUntilTheSessi
     ASSERT_TRUE(saved);
     EXPECT_GE(*saved, static_cast<double>(kBurstKilobytes))
         << "the hidden window's run counted nothing";
+}
+
+TEST_F(MiniWindowOnDesktop, SecondStartInTheFolderShowsTheRunningOneAndEnds) {
+    // A runtime folder of the test's own, where the running program listens.
+    const std::filesystem::path runtime = Folder() / "runtime";
+    std::filesystem::create_directory(runtime);
+    const char* previous = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = previous ? previous : "";
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    ASSERT_TRUE(WaitUntilFigureShows());
+    ClickCentreOf(kHideButton);
+    ASSERT_TRUE(PollUntil([&] {
+        const auto info = InfoOf(*window_);
+        return !info || !info->viewable;
+    })) << "the window is still shown";
+
+    ChildProcess second(QUELLAN_PROGRAM, {}, Folder(), "second");
+    EXPECT_EQ(second.WaitForExit(kPatience), std::optional<int>(0)) << second.Errors();
+    EXPECT_TRUE(PollUntil([&] {
+        const auto info = InfoOf(*window_);
+        return info && info->viewable;
+    })) << "the running program did not show itself";
+    EXPECT_FALSE(std::filesystem::exists(TotalsFile())) << "the second start saved";
+    EXPECT_EQ(second.Errors().find("另一个 Quellan"), std::string::npos) << second.Errors();
+
+    program_->Signal(SIGTERM);
+    EXPECT_EQ(program_->WaitForExit(kPatience), std::optional<int>(0)) << program_->Errors();
+    EXPECT_TRUE(std::filesystem::exists(TotalsFile()));
+    if (previous) {
+        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_RUNTIME_DIR");
+    }
 }
 
 }  // namespace
