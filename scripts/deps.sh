@@ -10,6 +10,7 @@ packages=(
     xvfb openbox xdotool x11-utils trayer imagemagick
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
+    clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev
 )
 
