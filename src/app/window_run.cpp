@@ -1,13 +1,16 @@
 #include "app/window_run.h"
 
 #include <iostream>
+#include <utility>
 
 #include "platform/forms/application.h"
 #include "platform/user/desktop.h"
 #include "platform/user/messaging.h"
+#include "platform/user/timers.h"
 #include "shell/module1.h"
 #include "windows/frm_menu.h"
 #include "windows/frm_right.h"
+#include "windows/second_start.h"
 
 namespace quellan {
 namespace {
@@ -19,6 +22,40 @@ public:
     ~AttachedHost() { win::DetachHost(); }
     AttachedHost(const AttachedHost&) = delete;
     AttachedHost& operator=(const AttachedHost&) = delete;
+};
+
+constexpr win::UINT kShowRequestPollMs = 250;
+
+// Looks for second starts on a timer of its own while the run lasts.
+class ShowRequestWatch {
+public:
+    explicit ShowRequestWatch(std::function<bool()> showRequested) {
+        if (!showRequested) {
+            return;
+        }
+        Requested() = std::move(showRequested);
+        timer_ = win::SetTimer(nullptr, 0, kShowRequestPollMs, &ShowRequestWatch::Look);
+    }
+    ~ShowRequestWatch() {
+        if (timer_ != 0) {
+            win::KillTimer(nullptr, timer_);
+        }
+        Requested() = nullptr;
+    }
+    ShowRequestWatch(const ShowRequestWatch&) = delete;
+    ShowRequestWatch& operator=(const ShowRequestWatch&) = delete;
+
+private:
+    static std::function<bool()>& Requested() {
+        static std::function<bool()> requested;
+        return requested;
+    }
+    static void Look(win::HWND, win::UINT, win::UINT_PTR, win::DWORD) {
+        if (Requested() && Requested()()) {
+            ShowForSecondStart();
+        }
+    }
+    win::UINT_PTR timer_ = 0;
 };
 
 void RunMessageLoop() {
@@ -44,10 +81,11 @@ int SaveUnlessEnded() {
 
 }  // namespace
 
-int RunWindows(win::host::Host& host) {
+int RunWindows(win::host::Host& host, std::function<bool()> showRequested) {
     AttachedHost attached(host);
     // The tray menu window's load brings the mini window, the tray icon and the skin with it.
     FrmMenu().Show();
+    ShowRequestWatch watch(std::move(showRequested));
     RunMessageLoop();
     const int status = SaveUnlessEnded();
     Module1::Instance().RemoveTrayIcon();

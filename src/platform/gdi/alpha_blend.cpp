@@ -66,10 +66,11 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
         sourceHeight == 0) {
         return true;
     }
+    std::vector<std::uint32_t> detached;
     const gdi::PixelSource pixels =
         gdi::DetachedSource(gdi::PixelSource{sourceSurface->Pixels().data(), sourceSurface->Width(),
                                              sourceSurface->Height(), sourceSurface->Stride()},
-                            *target->Surface());
+                            *target->Surface(), detached);
     const gdi::TransferRect to{target->SurfaceX(x), target->SurfaceY(y), width, height};
     const gdi::TransferRect sourceRect{left, top, sourceWidth, sourceHeight};
     const std::uint32_t alpha = blend.SourceConstantAlpha;
