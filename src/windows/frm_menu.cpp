@@ -139,8 +139,10 @@ void frmMenu::frmMenu_lumbutton4_Click() {
 }
 
 void frmMenu::frmMenu_Image5_Click() {
-    // The result is not looked at: a desktop without an opener just shows nothing.
-    win::forms::OpenUrl(ShippedPageAddress(kHomePage));
+    // A page that was not shipped opens nothing; a desktop without an opener shows nothing.
+    if (const auto page = win::files::FindShippedData(kHomePage)) {
+        win::forms::OpenUrl(FileAddress(*page));
+    }
 }
 
 void frmMenu::frmMenu_cmdMenushow_Click() {
