@@ -22,6 +22,16 @@ if(QUELLAN_SANITIZE)
     target_link_options(quellan_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(QUELLAN_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "QUELLAN_FUZZ needs clang (CXX=clang++)")
+    endif()
+    target_compile_options(quellan_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(quellan_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 function(quellan_add_existing_subdirectories)
     foreach(dir IN LISTS ARGN)
         if(EXISTS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)

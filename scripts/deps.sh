@@ -11,6 +11,7 @@ packages=(
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
     wine64 gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64
+    clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev
 )
 

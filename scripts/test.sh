@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quellan twice (optimised as a package is built, and with AddressSanitizer +
 # UndefinedBehaviorSanitizer) with warnings as errors, and runs every test in both. Installs what
-# it needs first.
+# it needs first. Then runs every fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +18,5 @@ run_build() {
 # The plain build is the package's: its tests also install it and build the .deb from it.
 run_build build Release
 run_build build-sanitize RelWithDebInfo -DQUELLAN_SANITIZE=ON -DQUELLAN_BUILD_BENCH=OFF
+# The fuzz targets, about 20 s each, in a build folder of their own.
+scripts/fuzz.sh build-fuzz

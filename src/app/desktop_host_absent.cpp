@@ -12,7 +12,7 @@ bool DesktopReachable() {
     return false;
 }
 
-int RunOnDesktop(int&, char**) {
+int RunOnDesktop(int&, char**, std::function<bool()>) {
     throw std::logic_error("this build has no desktop host");
 }
 

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "app/desktop_host.h"
 #include "app/window_run.h"
 #include "platform/host/qt/desktop_reachable.h"
@@ -13,9 +15,9 @@ bool DesktopReachable() {
     return win::host::desktop::DesktopReachable();
 }
 
-int RunOnDesktop(int& argc, char** argv) {
+int RunOnDesktop(int& argc, char** argv, std::function<bool()> showRequested) {
     win::host::QtHost host(argc, argv);
-    return RunWindows(host);
+    return RunWindows(host, std::move(showRequested));
 }
 
 }  // namespace quellan

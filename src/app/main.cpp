@@ -1,8 +1,11 @@
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "app/desktop_host.h"
@@ -11,7 +14,10 @@
 #include "app/program_options.h"
 #include "console/console_run.h"
 #include "platform/forms/settings_store.h"
+#include "platform/instance/keeper_lock.h"
+#include "platform/instance/show_request.h"
 #include "shell/autostart_entry.h"
+#include "windows/totals_file.h"
 
 namespace {
 
@@ -38,6 +44,46 @@ int RemoveAutostart() {
 quellan::DesktopFacts CurrentDesktopFacts() {
     return {quellan::NamesDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")),
             quellan::DesktopBuilt()};
+}
+
+constexpr std::string_view kKeptElsewhereNote =
+    "quellan: 另一个 Quellan 正在记录此文件夹的流量累计；本次只显示流量，不会保存。\n";
+constexpr std::string_view kNoHandOverNote =
+    "quellan: 另一个 Quellan 正在记录此文件夹的流量累计，但它无法显示窗口。\n";
+
+// Whether another running Quellan keeps the total in the current folder. The lock, when ours,
+// is held until the process ends.
+bool TotalsKeptElsewhere() {
+    static quellan::instance::KeeperClaim claim = quellan::instance::ClaimKeeper(
+        quellan::instance::LockFileFor(std::filesystem::path(quellan::kTotalsFileName)));
+    return std::holds_alternative<quellan::instance::HeldElsewhere>(claim);
+}
+
+std::optional<std::filesystem::path> ShowRequestSocket() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error) {
+        return std::nullopt;
+    }
+    return quellan::instance::ShowRequestSocket(std::getenv("XDG_RUNTIME_DIR"), folder);
+}
+
+// A second start hands over to the keeper and ends; the keeper listens for such starts.
+int StartOnDesktop(int& argc, char** argv) {
+    auto socket = ShowRequestSocket();
+    if (TotalsKeptElsewhere()) {
+        if (!socket || !quellan::instance::SendShowRequest(*socket)) {
+            std::cerr << kNoHandOverNote;
+        }
+        return 0;
+    }
+    std::optional<quellan::instance::ShowRequestListener> listener =
+        socket ? quellan::instance::ShowRequestListener::Listen(*socket) : std::nullopt;
+    std::function<bool()> showRequested;
+    if (listener) {
+        showRequested = [&listener] { return listener->TakeRequests(); };
+    }
+    return quellan::RunOnDesktop(argc, argv, std::move(showRequested));
 }
 
 }  // namespace
@@ -68,12 +114,16 @@ int main(int argc, char** argv) {
             std::cout << quellan::HelpText(UserSettingsFile());
             return 0;
         case quellan::ProgramMode::Desktop:
-            return quellan::RunOnDesktop(argc, argv);
+            return StartOnDesktop(argc, argv);
         case quellan::ProgramMode::Console:
             break;
     }
     if (facts.displayAvailable && !facts.desktopBuilt && !parsed.options.console) {
         std::cerr << "quellan: 此版本没有桌面窗口，改在终端中显示。\n";
     }
-    return quellan::console::RunConsole({parsed.options.ticks});
+    bool saves = !TotalsKeptElsewhere();
+    if (!saves) {
+        std::cerr << kKeptElsewhereNote;
+    }
+    return quellan::console::RunConsole({parsed.options.ticks, saves});
 }

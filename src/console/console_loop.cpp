@@ -130,6 +130,9 @@ private:
 int RunConsoleLoop(FigureSource& source, const ConsoleRunOptions& options,
                    win::terminal::TerminationSignals& signals) {
     ConsoleLoop(source, options, signals).Run();
+    if (!options.saves) {
+        return 0;
+    }
     if (auto failure = source.SaveTotal()) {
         win::terminal::WriteAll(Descriptor::StandardError, TotalsSaveFailureText(*failure) + "\n");
         return 1;

@@ -1,5 +1,6 @@
 #include "meter/number_to_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,9 @@ namespace quellan {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// The largest value whose 15 digits do not round up beyond the largest double: written any
+// larger, the text would read back as out of range, that is as 0.
+constexpr double kLargestWritable = 1.79769313486231e308;
 
 struct DecimalDigits {
     bool negative = false;
@@ -70,7 +74,8 @@ std::string NumberToText(double value) {
     if (!std::isfinite(value) || value == 0.0) {
         return "0";
     }
-    return PlainDecimal(ToSignificantDigits(value));
+    return PlainDecimal(
+        ToSignificantDigits(std::clamp(value, -kLargestWritable, kLargestWritable)));
 }
 
 std::string NumberToTextWithLeadingBlank(double value) {

@@ -6,6 +6,7 @@
 
 #include "meter/number_to_text.h"
 #include "platform/files/staged_file.h"
+#include "platform/files/stray_temporaries.h"
 
 namespace quellan {
 namespace {
@@ -68,6 +69,7 @@ std::string ReadTotalsText(const std::filesystem::path& file) {
 std::optional<TotalsSaveError> SaveTotals(const std::filesystem::path& file,
                                           double totalKilobytes) {
     std::string contents = NumberToText(totalKilobytes) + "\r\n";
+    files::RemoveStrayTemporaries(file);
     auto error = files::ReplaceFileContents(file, contents);
     if (!error) {
         return std::nullopt;

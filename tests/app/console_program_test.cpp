@@ -26,12 +26,13 @@ namespace {
 // The program with its standard output read line by line, in a folder of the test's own.
 class RunningProgram {
 public:
-    RunningProgram(const std::filesystem::path& folder, std::vector<std::string> arguments) {
+    RunningProgram(const std::filesystem::path& folder, std::vector<std::string> arguments,
+                   const std::string& errorsName = "errors.txt") {
         std::array<int, 2> output{};
         if (::pipe(output.data()) != 0) {
             return;
         }
-        std::string errors = (folder / "errors.txt").string();
+        std::string errors = (folder / errorsName).string();
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(output[1], STDOUT_FILENO);
@@ -240,6 +241,47 @@ TEST_F(ConsoleProgramTest, ADesktopThatCannotBeReachedGivesTheConsoleViewWithANo
             << variable;
         EXPECT_NE(errors.find("无法连接到桌面"), std::string::npos) << variable << ": " << errors;
     }
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(ConsoleProgramTest, SecondViewOnOneFolderShowsTheFiguresButLeavesTheTotalToTheFirst) {
+    const WithoutDisplay noDisplay;
+    WriteFile(TotalsFile(), "1000\r\n");
+    RunningProgram keeper(Folder(), {"--console"}, "keeper-errors.txt");
+    std::optional<std::string> first = keeper.NextLine();
+    while (first && !IsTickLine(*first)) {
+        first = keeper.NextLine();
+    }
+    ASSERT_TRUE(first) << ReadFile(Folder() / "keeper-errors.txt");
+
+    RunningProgram second(Folder(), {"--console", "--ticks", "3"});
+    second.ReadToEnd();
+    const std::string errors = ReadFile(Folder() / "errors.txt");
+    EXPECT_EQ(second.Wait(), 0) << errors;
+    EXPECT_EQ(std::count_if(second.Lines().begin(), second.Lines().end(), IsTickLine), 3);
+    EXPECT_EQ(Occurrences(errors, "另一个 Quellan"), 1u) << errors;
+    EXPECT_NE(errors.find("不会保存"), std::string::npos) << errors;
+    EXPECT_EQ(ReadFile(TotalsFile()), "1000\r\n");
+
+    // The keeper saves at its end, and the folder is free for the next start.
+    keeper.Signal(SIGTERM);
+    keeper.ReadToEnd();
+    EXPECT_EQ(keeper.Wait(), 0) << ReadFile(Folder() / "keeper-errors.txt");
+    WriteFile(TotalsFile(), "2000\r\nnot saved yet\r\n");
+    RunningProgram third(Folder(), {"--console", "--ticks", "2"}, "third-errors.txt");
+    third.ReadToEnd();
+    EXPECT_EQ(third.Wait(), 0);
+    EXPECT_EQ(ReadFile(Folder() / "third-errors.txt").find("另一个 Quellan"), std::string::npos);
+    EXPECT_GE(LeadingNumber(ReadFile(TotalsFile())), 2000.0);
+    EXPECT_EQ(ReadFile(TotalsFile()).find("not saved yet"), std::string::npos);  // it saved
+    EXPECT_TRUE(std::filesystem::exists(Folder() / ".allbandwidth.dat.lock"));
 }
 
 TEST_F(ConsoleProgramTest, HelpAndBadOptions) {

@@ -84,6 +84,16 @@ TEST(NumberToText, FifteenSignificantDigits) {
     EXPECT_EQ(NumberToText(2.0 / 3.0), "0.666666666666667");
 }
 
+TEST(NumberToText, TheLargestDoublesReadBackInsteadOfOverflowingToZero) {
+    const double largest = std::numeric_limits<double>::max();
+    for (double value : {largest, -largest, std::nextafter(largest, 0.0), 1.7976931348623e308}) {
+        const double read = LeadingNumber(NumberToText(value));
+        EXPECT_NE(read, 0.0) << value;
+        EXPECT_LE(std::fabs(read - value), std::fabs(value) * 1e-14) << value;
+    }
+    EXPECT_EQ(NumberToText(largest).substr(0, 15), "179769313486231");
+}
+
 TEST(NumberToText, NonFiniteValuesAreWrittenAsZero) {
     EXPECT_EQ(NumberToText(std::numeric_limits<double>::infinity()), "0");
     EXPECT_EQ(NumberToText(-std::numeric_limits<double>::infinity()), "0");

@@ -1,5 +1,9 @@
 #include "windows/totals_file.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -90,6 +94,23 @@ TEST_F(TotalsFileTest, SaveWritesOneCleanLine) {
     EXPECT_FALSE(SaveTotals(File(), 1.5 + 1290.0));
     EXPECT_EQ(ReadFile(File()), "1291.5\r\n");
     EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(TotalsFileTest, SaveRemovesTheTemporaryOfAnEndedProcessButNotOfThisOne) {
+    pid_t ended = ::fork();
+    if (ended == 0) {
+        std::_Exit(0);
+    }
+    ::waitpid(ended, nullptr, 0);
+    fs::path stray = Folder() / (".allbandwidth.dat." + std::to_string(ended) + ".0.0.tmp");
+    fs::path ours = Folder() / (".allbandwidth.dat." + std::to_string(::getpid()) + ".7.0.tmp");
+    WriteFile(stray, "99999\r\n");
+    WriteFile(ours, "99999\r\n");
+
+    EXPECT_FALSE(SaveTotals(File(), 2290.0));
+    EXPECT_FALSE(fs::exists(stray));
+    EXPECT_TRUE(fs::exists(ours));
+    EXPECT_EQ(ReadFile(File()), "2290\r\n");
 }
 
 TEST_F(TotalsFileTest, BareNameIsTheFileInTheCurrentFolder) {

@@ -30,6 +30,7 @@ public:
     void Rearm(HWND window, UINT_PTR id, std::int64_t now);
     std::optional<std::int64_t> NextDue() const;
     UINT_PTR NewThreadTimerId() { return nextThreadTimer_++; }
+    std::size_t Count() const { return timers_.size(); }
 
 private:
     std::vector<Timer> timers_;

@@ -5,8 +5,11 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <regex>
+#include <string>
 #include <thread>
 
 #include "meter/leading_number.h"
@@ -36,6 +39,9 @@ struct TwipsBox {
 constexpr TwipsBox kHideButton{1680, 120, 255, 255};
 constexpr TwipsBox kCloseButton{1920, 120, 255, 255};
 constexpr TwipsBox kReceivedBox{120, 720, 1935, 270};
+// The tray menu window's button that leads to this window.
+constexpr int kMenuWidth = 346;
+constexpr TwipsBox kShowMiniButton{3360, 1440, 1575, 375};
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -60,11 +66,31 @@ protected:
     void StartProgram() {
         program_.emplace(QUELLAN_PROGRAM, std::vector<std::string>{}, Folder(), "quellan");
         ASSERT_TRUE(program_->Started());
-        window_ = WaitForManagedWindow("Quellan");
-        ASSERT_TRUE(window_) << program_->Errors();
+        // The tray menu window carries the same title; the mini window is the narrow one.
+        ASSERT_TRUE(PollUntil([&] {
+            for (std::uint64_t window : ManagedWindowsTitled("Quellan")) {
+                const auto info = InfoOf(window);
+                if (info && info->viewable && info->rect.right - info->rect.left == kWidth) {
+                    window_ = window;
+                    return true;
+                }
+            }
+            return false;
+        })) << program_->Errors();
         const auto info = InfoOf(*window_);
         ASSERT_TRUE(info);
         origin_ = {info->rect.left, info->rect.top, info->rect.right, info->rect.bottom};
+    }
+
+    // The tray menu window: titled as this one, wider.
+    static std::optional<ScreenRect> MenuWindow() {
+        for (std::uint64_t window : ManagedWindowsTitled("Quellan")) {
+            const auto info = InfoOf(window);
+            if (info && info->viewable && info->rect.right - info->rect.left == kMenuWidth) {
+                return info->rect;
+            }
+        }
+        return std::nullopt;
     }
 
     void ClickCentreOf(const TwipsBox& box) const {
@@ -242,6 +268,50 @@ TEST_F(MiniWindowOnDesktop, UnderscoreHidesItWhileTheCountingGoesOnUntilTheSessi
     ASSERT_TRUE(saved);
     EXPECT_GE(*saved, static_cast<double>(kBurstKilobytes))
         << "the hidden window's run counted nothing";
+}
+
+TEST_F(MiniWindowOnDesktop, SecondStartInTheFolderShowsTheRunningOneAndEnds) {
+    // A runtime folder of the test's own, where the running program listens.
+    const std::filesystem::path runtime = Folder() / "runtime";
+    std::filesystem::create_directory(runtime);
+    const char* previous = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = previous ? previous : "";
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    ASSERT_TRUE(WaitUntilFigureShows());
+    // Nothing of the program left on the screen: the tray menu window goes with its button for
+    // this window, this window with its "_".
+    const auto menu = MenuWindow();
+    ASSERT_TRUE(menu);
+    ClickAt(menu->left + (kShowMiniButton.left + kShowMiniButton.width / 2) / kTwipsPerPixel,
+            menu->top + (kShowMiniButton.top + kShowMiniButton.height / 2) / kTwipsPerPixel);
+    ASSERT_TRUE(PollUntil([&] { return !MenuWindow(); })) << "the tray menu window is still shown";
+    ClickCentreOf(kHideButton);
+    ASSERT_TRUE(PollUntil([&] {
+        const auto info = InfoOf(*window_);
+        return !info || !info->viewable;
+    })) << "the window is still shown";
+
+    ChildProcess second(QUELLAN_PROGRAM, {}, Folder(), "second");
+    EXPECT_EQ(second.WaitForExit(kPatience), std::optional<int>(0)) << second.Errors();
+    // It shows its tray menu window, whose load brings this window back.
+    EXPECT_TRUE(PollUntil([&] { return MenuWindow().has_value(); }))
+        << "the running program did not show itself";
+    EXPECT_TRUE(PollUntil([&] {
+        const auto info = InfoOf(*window_);
+        return info && info->viewable;
+    })) << "the mini window did not come back";
+    EXPECT_FALSE(std::filesystem::exists(TotalsFile())) << "the second start saved";
+    EXPECT_EQ(second.Errors().find("另一个 Quellan"), std::string::npos) << second.Errors();
+
+    program_->Signal(SIGTERM);
+    EXPECT_EQ(program_->WaitForExit(kPatience), std::optional<int>(0)) << program_->Errors();
+    EXPECT_TRUE(std::filesystem::exists(TotalsFile()));
+    if (previous) {
+        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_RUNTIME_DIR");
+    }
 }
 
 }  // namespace

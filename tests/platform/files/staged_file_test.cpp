@@ -86,14 +86,39 @@ TEST_F(StagedFileTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     fs::path target = Folder() / "allbandwidth.dat";
     WriteFile(target, "1000\r\n");
     fs::permissions(Folder(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (!FolderRefusesNewFiles()) {
-        GTEST_SKIP() << "running with privileges that ignore folder permissions";
+    if (FolderRefusesNewFiles()) {
+        auto error = ReplaceFileContents(target, "2290\r\n");
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->step, FileStep::CreateTemporary);
+        EXPECT_EQ(error->code, std::errc::permission_denied);
+        EXPECT_EQ(ReadFile(target), "1000\r\n");
     }
-    auto error = ReplaceFileContents(target, "2290\r\n");
+    // With privileges that ignore folder permissions, a read-only file system still refuses.
+    fs::permissions(Folder(), fs::perms::owner_all, fs::perm_options::add);
+    fs::path mounted = Folder() / "read-only";
+    if (!MountSmallFileSystem(mounted, SmallFileSystem::ReadOnly, "allbandwidth.dat", "1000\r\n")) {
+        GTEST_SKIP() << "neither folder permissions nor a read-only file system can be had here";
+    }
+    auto error = ReplaceFileContents(mounted / "allbandwidth.dat", "2290\r\n");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->step, FileStep::CreateTemporary);
-    EXPECT_EQ(error->code, std::errc::permission_denied);
-    EXPECT_EQ(ReadFile(target), "1000\r\n");
+    EXPECT_EQ(error->code, std::errc::read_only_file_system);
+    EXPECT_EQ(ReadFile(mounted / "allbandwidth.dat"), "1000\r\n");
+}
+
+TEST_F(StagedFileTest, FullDiskFailsAndKeepsTheOldFileWithNoTemporaryLeft) {
+    fs::path mounted = Folder() / "full";
+    if (!MountSmallFileSystem(mounted, SmallFileSystem::Full, "allbandwidth.dat", "1000\r\n")) {
+        GTEST_SKIP() << "no small file system can be mounted here";
+    }
+    std::size_t entries = std::distance(fs::directory_iterator(mounted), fs::directory_iterator());
+    auto error = ReplaceFileContents(mounted / "allbandwidth.dat", std::string(8192, '9'));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->step, FileStep::Write);
+    EXPECT_EQ(error->code, std::errc::no_space_on_device);
+    EXPECT_EQ(ReadFile(mounted / "allbandwidth.dat"), "1000\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(mounted), fs::directory_iterator()),
+              static_cast<std::ptrdiff_t>(entries));
 }
 
 TEST(StagedFileSystemFolders, FolderWhereNoFileCanBeCreatedFails) {

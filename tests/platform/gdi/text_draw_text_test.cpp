@@ -130,6 +130,19 @@ TEST_F(DrawTextTest, CentredTextSitsInTheMiddleOfTheRectangle) {
     EXPECT_EQ(GetPixel(dc_, 26, 6), kInk);
 }
 
+TEST_F(DrawTextTest, OpaqueLineBesideTheVisiblePartPaintsNothing) {
+    // Centred in a rectangle far wider than the bitmap, the line's cell lies right of all that
+    // can be seen on the rows it shares with it.
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, kGreen);
+    for (UINT format : {UINT{DT_CENTER | DT_SINGLELINE}, UINT{DT_RIGHT | DT_SINGLELINE}}) {
+        EXPECT_EQ(Draw("abc", {0, 0, 768, 16}, format), 16);
+        EXPECT_TRUE(AllWhite()) << format;
+    }
+    EXPECT_EQ(Draw("abc", {-768, 0, 40, 16}, DT_LEFT | DT_SINGLELINE), 16);
+    EXPECT_TRUE(AllWhite());
+}
+
 TEST_F(DrawTextTest, RightAlignedAndRightToLeftLinesEndAtTheRightEdge) {
     Draw("d", {0, 0, 50, 24}, DT_RIGHT | DT_SINGLELINE);
     EXPECT_TRUE(IsInk(42, 2));

@@ -39,6 +39,10 @@ void Fill(PixelSurface& surface, const LayoutBox& area, std::span<const LayoutBo
           std::uint32_t pixel) {
     for (const LayoutBox& clip : visible) {
         const LayoutBox box = Intersect(area, clip);
+        // A piece beside the area leaves right < left: filling that range would run off.
+        if (IsEmpty(box)) {
+            continue;
+        }
         for (int y = box.top; y < box.bottom; ++y) {
             std::uint32_t* row =
                 surface.pixels.data() + static_cast<std::size_t>(y) * surface.width;
