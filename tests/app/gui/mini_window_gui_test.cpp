@@ -231,8 +231,10 @@ TEST_F(MiniWindowOnDesktop, XAddsTheRunToTheStoredTotalInOneLineAndEnds) {
     ASSERT_TRUE(saved);
     // The stored total with this run's traffic added.
     EXPECT_GT(*saved, 1000.0);
-    // Written through a temporary file that is gone again: the file and the program's output.
-    EXPECT_EQ(EntriesInFolder(), 3u);
+    // Written through a temporary file that is gone again: the file, the program's output and
+    // the lock that keeps a second process off the file.
+    EXPECT_EQ(EntriesInFolder(), 4u);
+    EXPECT_TRUE(std::filesystem::exists(Folder() / ".allbandwidth.dat.lock"));
     EXPECT_TRUE(ManagedWindowsTitled("Quellan").empty());
 }
 
