@@ -1,11 +1,14 @@
-# Shared target settings: warnings as errors everywhere, sanitizers when asked.
+# Shared target settings: the warnings everywhere (errors when asked), sanitizers when asked.
 
 add_library(quellan_options INTERFACE)
-target_compile_options(quellan_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
-# GCC 12's optimiser reports std::optional<std::string> members as maybe-uninitialized where they
-# are not; keep it as a warning so optimised builds do not fail on it.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_compile_options(quellan_options INTERFACE -Wno-error=maybe-uninitialized)
+target_compile_options(quellan_options INTERFACE -Wall -Wextra -Wpedantic)
+if(QUELLAN_WERROR)
+    target_compile_options(quellan_options INTERFACE -Werror)
+    # GCC 12's optimiser reports std::optional<std::string> members as maybe-uninitialized where
+    # they are not; keep it as a warning so optimised builds do not fail on it.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_compile_options(quellan_options INTERFACE -Wno-error=maybe-uninitialized)
+    endif()
 endif()
 target_include_directories(quellan_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 if(QUELLAN_SANITIZE)

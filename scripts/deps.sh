@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quellan needs to build, test and run. Skips apt when all are present.
+# Installs the Debian packages Quellan needs to build, test, package and run. Skips apt when all
+# are present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     fonts-wine fonts-wqy-microhei fonts-liberation2
     iproute2
     wine64 gcc-mingw-w64-x86-64 g++-mingw-w64-x86-64
+    desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

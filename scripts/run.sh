@@ -5,10 +5,11 @@ set -euo pipefail
 caller=$PWD
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-# Ninja, as the test script builds the same folder; a folder made otherwise keeps its generator.
+# Ninja and Release, as the test script builds the same folder; a folder made otherwise keeps its
+# generator.
 generator=()
 [ -f build/CMakeCache.txt ] || generator=(-G Ninja)
-cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc)" --target quellan
 program=$PWD/build/src/app/quellan
 cd "$caller"

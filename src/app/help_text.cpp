@@ -6,7 +6,7 @@ namespace quellan {
 
 std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
     std::string text =
-        "用法: quellan [--console] [--ticks N] [--help]\n"
+        "用法: quellan [--console] [--ticks N] [--help] [--version]\n"
         "\n"
         "Quellan 网络流量监视器。有桌面时显示右下角的小窗口；没有桌面或指定 --console 时\n"
         "在终端中显示流量统计。\n"
@@ -17,6 +17,7 @@ std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
         "              否则每次采样输出一行，便于管道和日志。\n"
         "  --ticks N   采样 N 次后退出（与其他方式退出一样保存流量累计）。\n"
         "  --help      显示本说明。\n"
+        "  --version   显示版本号。\n"
         "\n"
         "文件:\n"
         "  ";
@@ -30,6 +31,7 @@ std::string HelpText(const std::optional<std::filesystem::path>& settingsFile) {
     text +=
         "\n"
         "      设置（只读）：[Setting] 节的 Connection 为预选网卡的序号（从 0 起）。\n";
+    text += "\n详细说明见手册页: man quellan\n";
     return text;
 }
 

@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
         std::cerr << "quellan: " << *parsed.error << "\n" << quellan::HelpText(UserSettingsFile());
         return kUsageError;
     }
+    if (parsed.options.version) {
+        std::cout << "quellan " << QUELLAN_VERSION << "\n";
+        return 0;
+    }
     quellan::DesktopFacts facts = CurrentDesktopFacts();
     quellan::ProgramMode mode = quellan::ChooseProgramMode(parsed.options, facts);
     // The desktop's library ends the process when it cannot connect, so ask before starting it.

@@ -27,6 +27,8 @@ ParsedOptions ParseProgramOptions(std::span<const std::string_view> arguments) {
             parsed.options.console = true;
         } else if (argument == "--help" || argument == "-h") {
             parsed.options.help = true;
+        } else if (argument == "--version") {
+            parsed.options.version = true;
         } else if (argument == "--ticks" || argument.starts_with("--ticks=")) {
             std::optional<std::string_view> count;
             if (argument != "--ticks") {

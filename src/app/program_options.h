@@ -1,6 +1,6 @@
 #pragma once
 
-// The command line: --console, --ticks N and --help.
+// The command line: --console, --ticks N, --help and --version.
 
 #include <optional>
 #include <span>
@@ -13,6 +13,7 @@ struct ProgramOptions {
     bool console = false;
     std::optional<long long> ticks;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {

@@ -5,7 +5,6 @@ namespace {
 
 constexpr int kGridColumns = 20;
 constexpr int kGridRows = 10;
-constexpr int kShownSamples = 100;
 // The line starts two pixels in from the left whatever the border.
 constexpr double kLineIndent = 2.0;
 

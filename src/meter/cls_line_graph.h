@@ -18,6 +18,9 @@ namespace quellan {
 // Oldest first; the graph's item i is element i - 1.
 using SampleCollection = std::deque<double>;
 
+// How many samples the graph shows, and so how many the statistics window keeps.
+inline constexpr int kShownSamples = 100;
+
 class clsLineGraph {
 public:
     void GridColor(win::COLORREF vData) { gridColor_ = vData; }

@@ -19,7 +19,6 @@ using win::forms::Label;
 constexpr OLE_COLOR kWindowColour = 0x00F0F0F0;
 constexpr OLE_COLOR kValueBackground = 0x00FFFFFF;
 constexpr OLE_COLOR kTypeTextColour = 0x00404040;
-constexpr std::size_t kGraphSamples = 100;
 
 constexpr win::COLORREF kGraphBackground = 0x000000;
 constexpr win::COLORREF kGraphLine = 65280;
@@ -122,7 +121,7 @@ void frmBandwidth::DesignTotalsPanel() {
 void frmBandwidth::Form_Load() {
     // At least one sample per load, so a reload scrolls the graph by one.
     samples_->push_back(0);
-    while (samples_->size() < kGraphSamples) {
+    while (samples_->size() < static_cast<std::size_t>(kShownSamples)) {
         samples_->push_back(0);
     }
     SetUpGraph();

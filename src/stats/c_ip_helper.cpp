@@ -31,6 +31,12 @@ std::int32_t SpeedField(std::uint64_t bitsPerSecond) {
     return static_cast<std::int32_t>(std::min(bitsPerSecond, kLargest));
 }
 
+// Loopback carries the machine's local connections, which no carrier sees or bills: it keeps its
+// record with its true counters but stays out of the totals.
+bool CountsAsNetworkTraffic(const win::MIB_IFROW& row) {
+    return row.Type != win::IF_TYPE_SOFTWARE_LOOPBACK;
+}
+
 template <std::size_t N>
 std::span<const std::uint8_t> UsedBytes(const std::array<std::uint8_t, N>& field,
                                         std::uint32_t length) {
@@ -101,8 +107,10 @@ bool CIpHelper::ReadInterfaceTable() {
     }
     for (const auto& row : *rows) {
         auto record = MakeRecord(row);
-        AddCounter(bytesReceived_, row.InOctets);
-        AddCounter(bytesSent_, row.OutOctets);
+        if (CountsAsNetworkTraffic(row)) {
+            AddCounter(bytesReceived_, row.InOctets);
+            AddCounter(bytesSent_, row.OutOctets);
+        }
         interfaces_->Add(record);
     }
     return true;

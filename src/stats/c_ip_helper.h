@@ -8,8 +8,9 @@
 
 namespace quellan {
 
-// Turns the interface table into records and sums the octet counters of all rows. Every read
-// of Interfaces takes a fresh snapshot; the totals belong to the latest one.
+// Turns the interface table into records and sums the octet counters of every row but the
+// loopback's, which is local traffic, not network traffic. Every read of Interfaces takes a
+// fresh snapshot; the totals belong to the latest one.
 class CIpHelper {
 public:
     // Reads the machine's own interface table.
@@ -23,11 +24,13 @@ public:
     // that cannot be read gives an empty collection and totals of 0.
     std::shared_ptr<CInterfaces> Interfaces();
 
-    // The sum of the received-octet counters of the latest snapshot; 0 before the first.
+    // The sum of the received-octet counters of the latest snapshot, loopback left out; 0 before
+    // the first.
     // Exact up to 2^53 bytes.
     double BytesReceived() const;
 
-    // The sum of the sent-octet counters of the latest snapshot; 0 before the first.
+    // The sum of the sent-octet counters of the latest snapshot, loopback left out; 0 before the
+    // first.
     double BytesSent() const;
 
 private:

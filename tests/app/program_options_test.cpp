@@ -27,6 +27,8 @@ TEST(ProgramOptions, TheThreeOptionsInAnyOrder) {
     EXPECT_EQ(Parse({"--ticks=5"}).options.ticks, 5);
     EXPECT_TRUE(Parse({"--console", "--help"}).options.help);
     EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_TRUE(Parse({"--console", "--version"}).options.version);
+    EXPECT_FALSE(Parse({"--console"}).options.version);
 }
 
 TEST(ProgramOptions, BadTickCountsAndUnknownOptionsAreRefused) {
@@ -67,8 +69,8 @@ TEST(ProgramMode, ConsoleWithoutADisplayOrWhenAsked) {
 TEST(HelpText, NamesTheOptionsAndTheFiles) {
     std::string text = HelpText(std::filesystem::path("/home/u/.config/Quellan/settings.ini"));
     for (std::string_view part :
-         {"--console", "--ticks N", "--help", "allbandwidth.dat", "当前文件夹",
-          "/home/u/.config/Quellan/settings.ini", "Connection"}) {
+         {"--console", "--ticks N", "--help", "--version", "man quellan", "allbandwidth.dat",
+          "当前文件夹", "/home/u/.config/Quellan/settings.ini", "Connection"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
     }
     EXPECT_NE(HelpText(std::nullopt).find("$XDG_CONFIG_HOME/Quellan/settings.ini"),

@@ -27,17 +27,19 @@ protected:
     }
 };
 
-TEST_F(CIpHelperTest, OneLoopbackRowGivesOneRecordAndItsTotals) {
+TEST_F(CIpHelperTest, LoopbackKeepsItsRecordAndCountersButStaysOutOfTheTotals) {
     MIB_IFROW loopback = ScriptedRow("lo", 1, 1000, 2000, "lo");
     loopback.Type = win::IF_TYPE_SOFTWARE_LOOPBACK;
-    table_->SetRows({loopback});
+    table_->SetRows({loopback, ScriptedRow("eth0", 2, 300, 400, "eth0")});
 
     const auto interfaces = helper_.Interfaces();
 
-    ASSERT_EQ(interfaces->Count(), 1);
+    ASSERT_EQ(interfaces->Count(), 2);
     EXPECT_EQ(interfaces->Item(1)->InterfaceType(), 24);
-    EXPECT_EQ(helper_.BytesReceived(), 1000.0);
-    EXPECT_EQ(helper_.BytesSent(), 2000.0);
+    EXPECT_EQ(interfaces->Item(1)->OctetsReceived(), 1000u);
+    EXPECT_EQ(interfaces->Item(1)->OctetsSent(), 2000u);
+    EXPECT_EQ(helper_.BytesReceived(), 300.0);
+    EXPECT_EQ(helper_.BytesSent(), 400.0);
 }
 
 TEST_F(CIpHelperTest, TotalsAreSixtyFourBitAndNeverNegative) {
@@ -53,11 +55,14 @@ TEST_F(CIpHelperTest, TotalsAreSixtyFourBitAndNeverNegative) {
 }
 
 TEST_F(CIpHelperTest, AnAdditionThatWouldWrapIsSkippedAndLaterRowsStillCount) {
-    constexpr auto kHuge = std::numeric_limits<std::uint64_t>::max() - 10;
-    table_->SetRows({ScriptedRow("a", 1, kHuge, 0, ""), ScriptedRow("b", 2, 100, 0, ""),
-                     ScriptedRow("c", 3, 5, 0, "")});
+    // Powers of two, so every total that matters is exact as a double and each fault shows:
+    // b wrapping would give 2^62, c left out 2^63, a total stuck at the top 2^64 - 1.
+    constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
+    constexpr std::uint64_t kQuarter = std::uint64_t{1} << 62;
+    table_->SetRows({ScriptedRow("a", 1, kHalf, 0, ""), ScriptedRow("b", 2, kHalf, 0, ""),
+                     ScriptedRow("c", 3, kQuarter, 0, "")});
     helper_.Interfaces();
-    EXPECT_EQ(helper_.BytesReceived(), static_cast<double>(kHuge + 5));
+    EXPECT_EQ(helper_.BytesReceived(), 13'835'058'055'282'163'712.0);  // 2^63 + 2^62
 }
 
 TEST_F(CIpHelperTest, FailedTableGivesAnEmptyCollectionAndZeroTotals) {

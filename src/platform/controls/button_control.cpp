@@ -29,9 +29,8 @@ struct ButtonState {
     HFONT font;
 };
 
-ControlStateTable<ButtonState>& Buttons() {
-    static ControlStateTable<ButtonState> table;
-    return table;
+ControlStateTable<ButtonState> Buttons() {
+    return {};
 }
 
 DWORD ButtonType(HWND button) {

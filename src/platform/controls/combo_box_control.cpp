@@ -12,9 +12,8 @@
 namespace win::controls {
 namespace {
 
-ControlStateTable<ComboBoxState>& Combos() {
-    static ControlStateTable<ComboBoxState> table;
-    return table;
+ControlStateTable<ComboBoxState> Combos() {
+    return {};
 }
 
 void Redraw(HWND window) {

@@ -34,9 +34,8 @@ struct EditState {
     bool mouseSelecting = false;
 };
 
-ControlStateTable<EditState>& Edits() {
-    static ControlStateTable<EditState> table;
-    return table;
+ControlStateTable<EditState> Edits() {
+    return {};
 }
 
 const LineMeasure& MeasureOf(EditState& state) {

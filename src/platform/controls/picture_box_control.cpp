@@ -17,9 +17,8 @@ struct PictureBoxState {
     COLORREF background = GetSysColor(COLOR_3DFACE);
 };
 
-ControlStateTable<PictureBoxState>& Pictures() {
-    static ControlStateTable<PictureBoxState> table;
-    return table;
+ControlStateTable<PictureBoxState> Pictures() {
+    return {};
 }
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/controls/tooltip.h"
 #include "platform/user/user.h"
+#include "platform/user/window_slots.h"
 
 namespace win::controls {
 namespace {
@@ -17,9 +17,28 @@ struct Watch {
     std::vector<HWND> tooltips;
 };
 
-std::unordered_map<HWND, Watch>& Watches() {
-    static std::unordered_map<HWND, Watch> watches;
-    return watches;
+// Kept on the tool's record, so it goes with the tool.
+Watch* WatchOf(HWND tool) {
+    user::WindowSlots* slots = user::SlotsOf(tool);
+    return slots ? slots->Find<Watch>() : nullptr;
+}
+
+std::vector<HWND> WatchedTools() {
+    std::vector<HWND> tools;
+    const auto collect = [&tools](HWND window, LPARAM) {
+        if (WatchOf(window) != nullptr) {
+            tools.push_back(window);
+        }
+        return true;
+    };
+    EnumWindows(
+        [&collect](HWND topLevel, LPARAM) {
+            collect(topLevel, 0);
+            EnumChildWindows(topLevel, collect, 0);
+            return true;
+        },
+        0);
+    return tools;
 }
 
 bool IsRelayed(UINT message) {
@@ -39,13 +58,13 @@ void Relay(HWND tool, const std::vector<HWND>& tooltips, UINT message, WPARAM wP
 }
 
 LRESULT WatchProcedure(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto found = Watches().find(tool);
-    if (found == Watches().end()) {
+    const Watch* watch = WatchOf(tool);
+    if (watch == nullptr) {
         return DefWindowProc(tool, message, wParam, lParam);
     }
-    const WNDPROC previous = found->second.previous;
-    if (IsRelayed(message) && !found->second.tooltips.empty()) {
-        const std::vector<HWND> tooltips = found->second.tooltips;
+    const WNDPROC previous = watch->previous;
+    if (IsRelayed(message) && !watch->tooltips.empty()) {
+        const std::vector<HWND> tooltips = watch->tooltips;
         if (message == WM_MOUSEMOVE) {
             TRACKMOUSEEVENT track;
             track.dwFlags = TME_LEAVE;
@@ -56,7 +75,10 @@ LRESULT WatchProcedure(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     const LRESULT result = CallWindowProc(previous, tool, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        Watches().erase(tool);
+        // Safe while its hook runs: the call holds the procedure it is running.
+        if (user::WindowSlots* slots = user::SlotsOf(tool)) {
+            slots->Take<Watch>();
+        }
     }
     return result;
 }
@@ -67,9 +89,10 @@ void WatchTool(HWND tool, HWND tooltip) {
     if (!IsWindow(tool)) {
         return;
     }
-    auto [found, added] = Watches().try_emplace(tool);
-    Watch& watch = found->second;
-    if (added) {
+    user::WindowSlots* slots = user::SlotsOf(tool);
+    Watch* existing = slots->Find<Watch>();
+    Watch& watch = existing ? *existing : slots->Put(std::make_unique<Watch>());
+    if (existing == nullptr) {
         watch.hook = std::make_unique<WindowProcedure>(
             [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                 return WatchProcedure(window, message, wParam, lParam);
@@ -83,28 +106,22 @@ void WatchTool(HWND tool, HWND tooltip) {
 }
 
 void UnwatchTool(HWND tool, HWND tooltip) {
-    const auto found = Watches().find(tool);
-    if (found == Watches().end()) {
+    user::WindowSlots* slots = user::SlotsOf(tool);
+    Watch* found = slots ? slots->Find<Watch>() : nullptr;
+    if (found == nullptr) {
         return;
     }
-    Watch& watch = found->second;
+    Watch& watch = *found;
     std::erase(watch.tooltips, tooltip);
     const bool outermost = GetWindowLongPtr(tool, GWL_WNDPROC) == watch.hook->Get().ToLongPtr();
     if (watch.tooltips.empty() && outermost) {
         SetWindowLongPtr(tool, GWL_WNDPROC, watch.previous.ToLongPtr());
-        Watches().erase(found);
+        slots->Take<Watch>();
     }
 }
 
 void UnwatchAllOf(HWND tooltip) {
-    std::vector<HWND> tools;
-    for (const auto& [tool, watch] : Watches()) {
-        if (std::find(watch.tooltips.begin(), watch.tooltips.end(), tooltip) !=
-            watch.tooltips.end()) {
-            tools.push_back(tool);
-        }
-    }
-    for (const HWND tool : tools) {
+    for (const HWND tool : WatchedTools()) {
         UnwatchTool(tool, tooltip);
     }
 }

@@ -16,9 +16,8 @@ namespace {
 constexpr UINT_PTR kInitialTimer = 1;
 constexpr UINT_PTR kAutoPopTimer = 2;
 
-ControlStateTable<TooltipState>& Tooltips() {
-    static ControlStateTable<TooltipState> table;
-    return table;
+ControlStateTable<TooltipState> Tooltips() {
+    return {};
 }
 
 int ToolAt(const TooltipState& state, HWND window, POINT point) {

@@ -45,8 +45,13 @@ private:
 
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                       std::to_string(counter++) + "." + std::to_string(attempt) + ".tmp";
+    // Appended piece by piece: g++ 12 at -O3 reports a false overlap in "." + std::string.
+    std::string name(1, '.');
+    for (const std::string& part : {target.filename().string(), std::to_string(::getpid()),
+                                    std::to_string(counter++), std::to_string(attempt)}) {
+        name.append(part).append(1, '.');
+    }
+    name.append("tmp");
     return target.parent_path() / name;
 }
 

@@ -14,7 +14,7 @@ void ComboBox::ResetProperties() {
     items_.clear();
     listIndex_ = -1;
     style_ = ComboStyle::DropdownCombo;
-    backColor_ = 0x80000005;
+    backColor_ = vbWindowBackground;
     ResetFont();
 }
 

@@ -47,7 +47,7 @@ private:
     std::vector<std::string> items_;
     mutable int listIndex_ = -1;
     ComboStyle style_ = ComboStyle::DropdownCombo;
-    OLE_COLOR backColor_ = 0x80000005;
+    OLE_COLOR backColor_ = vbWindowBackground;
 };
 
 }  // namespace win::forms

@@ -1,7 +1,7 @@
 #include "platform/forms/form.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <memory>
 
 #include "platform/controls/standard_controls.h"
 #include "platform/forms/application.h"
@@ -11,6 +11,7 @@
 #include "platform/gdi/area_fill.h"
 #include "platform/gdi/brush.h"
 #include "platform/user/user.h"
+#include "platform/user/window_slots.h"
 
 namespace win::forms {
 namespace {
@@ -18,9 +19,15 @@ namespace {
 constexpr char kFormClassName[] = "Form";
 constexpr int kFirstControlId = 100;
 
-std::unordered_map<HWND, Form*>& FormsByWindow() {
-    static std::unordered_map<HWND, Form*> forms;
-    return forms;
+// The form a window belongs to, kept on the window's record.
+struct FormLink {
+    Form* form = nullptr;
+};
+
+Form* FormOf(HWND window) {
+    user::WindowSlots* slots = user::SlotsOf(window);
+    FormLink* link = slots ? slots->Find<FormLink>() : nullptr;
+    return link ? link->form : nullptr;
 }
 
 }  // namespace
@@ -29,18 +36,18 @@ struct FormWindowAccess {
     static LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
             const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
-            if (auto* form = static_cast<Form*>(create->lpCreateParams)) {
+            auto* form = static_cast<Form*>(create->lpCreateParams);
+            if (user::WindowSlots* slots = user::SlotsOf(window); form && slots) {
                 form->hwnd_ = window;
-                FormsByWindow()[window] = form;
+                slots->Put(std::make_unique<FormLink>(form));
             }
         }
-        auto it = FormsByWindow().find(window);
-        if (it == FormsByWindow().end()) {
+        Form* form = FormOf(window);
+        if (form == nullptr) {
             return DefWindowProc(window, message, wParam, lParam);
         }
-        Form* form = it->second;
         if (message == WM_NCDESTROY) {
-            FormsByWindow().erase(it);
+            user::SlotsOf(window)->Take<FormLink>();
             form->ReleaseControls();
             form->hwnd_ = nullptr;
             form->state_ = Form::State::Unloaded;

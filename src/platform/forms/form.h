@@ -30,13 +30,6 @@ class Menu;
 enum class FormBorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 enum class StartUpPosition { Manual = 0, CenterOwner = 1, CenterScreen = 2, WindowsDefault = 3 };
 
-// System colours as colour values: the top bit set, the index in the low byte.
-inline constexpr OLE_COLOR vbButtonFace = 0x8000000F;
-inline constexpr OLE_COLOR vbButtonText = 0x80000012;
-inline constexpr OLE_COLOR vbWindowBackground = 0x80000005;
-inline constexpr OLE_COLOR vbWindowText = 0x80000008;
-inline constexpr OLE_COLOR vbInfoBackground = 0x80000018;
-
 // The colour to draw with: a system-colour reference becomes its current RGB value.
 COLORREF TranslateColor(OLE_COLOR colour);
 

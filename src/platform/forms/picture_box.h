@@ -58,7 +58,7 @@ private:
     bool autoRedraw_ = false;
     int borderStyle_ = 1;
     int scaleMode_ = vbTwips;
-    OLE_COLOR backColor_ = 0x8000000F;
+    OLE_COLOR backColor_ = vbButtonFace;
     mutable HDC windowDc_;
 };
 

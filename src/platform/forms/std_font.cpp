@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/numeric/round_half_even.h"
+
 namespace win::forms {
 
 FontSubscription::~FontSubscription() {
@@ -99,7 +101,8 @@ void StdFont::SetCharset(BYTE charset) {
 LOGFONT StdFont::ToLogFont() const {
     LOGFONT font;
     // Points to pixels at 96 dpi; 8.25 pt gives the classic 11-pixel height.
-    font.lfHeight = -static_cast<LONG>(std::lround(size_ * 96.0 / 72.0));
+    font.lfHeight =
+        -static_cast<LONG>(quellan::numeric::RoundHalfEven(size_ * 96.0 / 72.0).value_or(0));
     font.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
     font.lfItalic = italic_ ? 1 : 0;
     font.lfUnderline = underline_ ? 1 : 0;

@@ -7,8 +7,10 @@
 #include "platform/gdi/alpha_blend.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/blit.h"
+#include "platform/gdi/pixel_blend.h"
 #include "platform/gdi/png/png_codec.h"
 #include "platform/gdi/raster_op.h"
+#include "platform/numeric/round_half_even.h"
 
 namespace win::forms {
 namespace {
@@ -19,7 +21,7 @@ std::vector<std::uint32_t> Premultiplied(const std::vector<std::uint32_t>& pixel
     out.reserve(pixels.size());
     for (std::uint32_t pixel : pixels) {
         std::uint32_t alpha = pixel >> 24;
-        auto scale = [alpha](std::uint32_t channel) { return (channel * alpha + 127) / 255; };
+        auto scale = [alpha](std::uint32_t channel) { return gdi::ScaleChannel(channel, alpha); };
         out.push_back((alpha << 24) | (scale((pixel >> 16) & 0xFF) << 16) |
                       (scale((pixel >> 8) & 0xFF) << 8) | scale(pixel & 0xFF));
     }
@@ -29,7 +31,9 @@ std::vector<std::uint32_t> Premultiplied(const std::vector<std::uint32_t>& pixel
 }  // namespace
 
 int PixelsToHimetric(int pixels) {
-    return static_cast<int>(std::lround(static_cast<double>(pixels) * 2540.0 / 96.0));
+    // |pixels| * 2540 / 96 stays well inside int for every int pixel count.
+    return static_cast<int>(
+        quellan::numeric::RoundHalfEven(static_cast<double>(pixels) * 2540.0 / 96.0).value_or(0));
 }
 
 std::shared_ptr<StdPicture> StdPicture::FromImage(const png::PngImage& image, PictureType type) {

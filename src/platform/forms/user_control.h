@@ -118,8 +118,8 @@ protected:
 
 private:
     struct Surface {
-        OLE_COLOR backColor = 0x8000000F;
-        OLE_COLOR foreColor = 0x80000012;
+        OLE_COLOR backColor = vbButtonFace;
+        OLE_COLOR foreColor = vbButtonText;
         int mousePointer = vbDefault;
         std::string accessKeys;
         bool canGetFocus = true;

@@ -1,30 +1,17 @@
 #include "platform/gdi/alpha_blend.h"
 
 #include "platform/gdi/internal/pixel_transfer.h"
+#include "platform/gdi/pixel_blend.h"
 
 namespace win {
 
 namespace {
 
 using gdi::DeviceContext;
-
-// round(value / 255) for value in [0, 255 * 255]; value / 255 is never exactly halfway.
-constexpr std::uint32_t DivideBy255(std::uint32_t value) {
-    return (value + 127) / 255;
-}
+using gdi::DivideBy255;
 
 constexpr std::uint32_t Channel(std::uint32_t pixel, int shift) {
     return (pixel >> shift) & 0xFF;
-}
-
-std::uint32_t BlendConstant(std::uint32_t destination, std::uint32_t source, std::uint32_t alpha) {
-    std::uint32_t result = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const std::uint32_t value = DivideBy255(Channel(source, shift) * alpha +
-                                                Channel(destination, shift) * (255 - alpha));
-        result |= value << shift;
-    }
-    return result;
 }
 
 std::uint32_t BlendPremultiplied(std::uint32_t destination, std::uint32_t source,
@@ -66,10 +53,11 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
         sourceHeight == 0) {
         return true;
     }
+    std::vector<std::uint32_t> detached;
     const gdi::PixelSource pixels =
         gdi::DetachedSource(gdi::PixelSource{sourceSurface->Pixels().data(), sourceSurface->Width(),
                                              sourceSurface->Height(), sourceSurface->Stride()},
-                            *target->Surface());
+                            *target->Surface(), detached);
     const gdi::TransferRect to{target->SurfaceX(x), target->SurfaceY(y), width, height};
     const gdi::TransferRect sourceRect{left, top, sourceWidth, sourceHeight};
     const std::uint32_t alpha = blend.SourceConstantAlpha;
@@ -82,8 +70,9 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     if (alpha == 0) {
         return true;
     }
-    gdi::TransferPixels(*target, to, pixels, sourceRect,
-                        [&](std::uint32_t& d, std::uint32_t s) { d = BlendConstant(d, s, alpha); });
+    gdi::TransferPixels(*target, to, pixels, sourceRect, [&](std::uint32_t& d, std::uint32_t s) {
+        d = gdi::BlendPixel(s, d, alpha);
+    });
     return true;
 }
 

@@ -54,7 +54,9 @@ bool Transfer(HDC destination, gdi::TransferRect to, HDC source, std::int64_t so
     if (target->Surface() == nullptr || from->Surface() == nullptr) {
         return true;  // nothing to draw on or nothing to read
     }
-    const gdi::PixelSource pixels = gdi::DetachedSource(SourceOf(*from), *target->Surface());
+    std::vector<std::uint32_t> detached;
+    const gdi::PixelSource pixels =
+        gdi::DetachedSource(SourceOf(*from), *target->Surface(), detached);
     const gdi::TransferRect sourceRect{from->SurfaceX(sourceX), from->SurfaceY(sourceY),
                                        sourceWidth, sourceHeight};
     switch (rop) {

@@ -70,9 +70,10 @@ void EncodeRow(const std::uint32_t* pixels, const DibFormat& format, BYTE* out) 
     std::fill(out, out + (format.rowBytes - used), BYTE{0});
 }
 
-// `count` buffer rows decoded top-down (the buffer's last row first when it is bottom-up).
-gdi::PixelSource DecodeRows(std::span<const BYTE> bits, const DibFormat& format, int count) {
-    static std::vector<std::uint32_t> pixels;
+// `count` buffer rows decoded top-down (the buffer's last row first when it is bottom-up), held
+// in `pixels`.
+gdi::PixelSource DecodeRows(std::span<const BYTE> bits, const DibFormat& format, int count,
+                            std::vector<std::uint32_t>& pixels) {
     pixels.resize(static_cast<std::size_t>(format.width) * static_cast<std::size_t>(count));
     for (int t = 0; t < count; ++t) {
         const int bufferRow = format.bottomUp ? count - 1 - t : t;
@@ -105,7 +106,8 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int 
     if (width == 0 || height == 0 || sourceWidth == 0 || sourceHeight == 0) {
         return 0;
     }
-    const gdi::PixelSource pixels = DecodeRows(bits, *format, format->rows);
+    std::vector<std::uint32_t> decoded;
+    const gdi::PixelSource pixels = DecodeRows(bits, *format, format->rows, decoded);
     // Source rectangles of bottom-up pictures count from the bottom.
     const std::int64_t top = format->bottomUp ? std::int64_t{format->rows} - sourceY - sourceHeight
                                               : std::int64_t{sourceY};
@@ -130,7 +132,8 @@ int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourc
     if (lines <= 0 || !HoldsRows(bits, *format, lines)) {
         return 0;
     }
-    const gdi::PixelSource band = DecodeRows(bits, *format, lines);
+    std::vector<std::uint32_t> decoded;
+    const gdi::PixelSource band = DecodeRows(bits, *format, lines, decoded);
     // Destination row j shows scan line sourceY + height - 1 - j of a bottom-up picture and
     // sourceY + j of a top-down one; the band holds scan lines startScan ... startScan + lines - 1.
     const std::int64_t bandTop = format->bottomUp ? std::int64_t{startScan} + lines - sourceY -

@@ -55,6 +55,16 @@ using HRESULT = std::int32_t;
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
 
+// System colours as colour values: the top bit set, the index in the low byte.
+constexpr OLE_COLOR SystemColorValue(int index) {
+    return 0x80000000u | static_cast<OLE_COLOR>(index);
+}
+inline constexpr OLE_COLOR vbButtonFace = SystemColorValue(COLOR_BTNFACE);
+inline constexpr OLE_COLOR vbButtonText = SystemColorValue(COLOR_BTNTEXT);
+inline constexpr OLE_COLOR vbWindowBackground = SystemColorValue(COLOR_WINDOW);
+inline constexpr OLE_COLOR vbWindowText = SystemColorValue(COLOR_WINDOWTEXT);
+inline constexpr OLE_COLOR vbInfoBackground = SystemColorValue(COLOR_INFOBK);
+
 // 0x00bbggrr passes as it is; 0x800000nn becomes system colour nn; 0x02bbggrr (a palette-relative
 // colour) becomes its RGB. Anything else, a palette index without a palette, or an unknown system
 // colour is E_INVALIDARG and leaves *out unchanged. `palette` is accepted for the call's shape

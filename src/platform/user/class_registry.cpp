@@ -40,9 +40,4 @@ std::shared_ptr<WindowClass> ClassRegistry::Find(std::string_view className) con
     return found == classes_.end() ? nullptr : found->second;
 }
 
-ClassRegistry& Classes() {
-    static ClassRegistry registry;
-    return registry;
-}
-
 }  // namespace win::user

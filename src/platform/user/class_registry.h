@@ -24,13 +24,13 @@ public:
     ATOM Register(const WNDCLASS& windowClass);
     bool Unregister(std::string_view className);
     std::shared_ptr<WindowClass> Find(std::string_view className) const;
+    bool Empty() const { return classes_.empty(); }
 
 private:
     std::unordered_map<std::string, std::shared_ptr<WindowClass>> classes_;
     ATOM nextAtom_ = 0xC000;
 };
 
-ClassRegistry& Classes();
 std::string LowerCase(std::string_view text);
 
 }  // namespace win::user

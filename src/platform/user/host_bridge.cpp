@@ -59,12 +59,19 @@ UINT TrayMouseMessage(const host::TrayEvent& event) {
     return ButtonMessage(event.button, action, true);
 }
 
+// The lParam of a key message: repeat count in the low word, then the context (Alt held), the
+// previous state and the transition bits.
+constexpr std::uint32_t kKeyRepeatCountOne = 1;
+constexpr std::uint32_t kKeyContextAlt = 1u << 29;
+constexpr std::uint32_t kKeyPreviouslyDown = 1u << 30;
+constexpr std::uint32_t kKeyTransitionUp = 1u << 31;
+
 void SetKey(InputState& input, int virtualKey, bool down) {
     std::uint8_t& state = input.keys[static_cast<std::size_t>(virtualKey & 0xFF)];
-    if (down && !(state & 0x80)) {
-        state ^= 0x01;
+    if (down && !(state & InputState::kKeyDown)) {
+        state ^= InputState::kKeyToggled;
     }
-    state = down ? (state | 0x80) : (state & ~0x80);
+    state = down ? (state | InputState::kKeyDown) : (state & ~InputState::kKeyDown);
 }
 
 // The generic key follows its left and right variants.
@@ -263,10 +270,10 @@ void HostBridge::PostKey(HWND target, const host::KeyEvent& event) {
     const bool system = noFocus || alt || event.virtualKey == VK_MENU || event.virtualKey == VK_F10;
     const UINT message =
         down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    std::uint32_t flags = 1;
-    flags |= alt ? (1u << 29) : 0;
-    flags |= (!down || event.autoRepeat) ? (1u << 30) : 0;
-    flags |= down ? 0 : (1u << 31);
+    std::uint32_t flags = kKeyRepeatCountOne;
+    flags |= alt ? kKeyContextAlt : 0;
+    flags |= (!down || event.autoRepeat) ? kKeyPreviouslyDown : 0;
+    flags |= down ? 0 : kKeyTransitionUp;
     PostInput(session_, target, message, static_cast<WPARAM>(event.virtualKey),
               static_cast<LPARAM>(flags));
     if (down) {

@@ -24,7 +24,9 @@ struct InputState {
         std::int64_t due = 0;
     };
     std::vector<HoverRequest> hoverTracked;
-    // GetKeyState bytes: 0x80 down, 0x01 toggled.
+    // GetKeyState bytes: kKeyDown and kKeyToggled.
+    static constexpr std::uint8_t kKeyDown = 0x80;
+    static constexpr std::uint8_t kKeyToggled = 0x01;
     std::array<std::uint8_t, 256> keys{};
     POINT cursor;
     HCURSOR cursorShape;

@@ -74,7 +74,8 @@ short GetKeyState(int nVirtKey) {
         return 0;
     }
     const std::uint8_t state = session->input.keys[static_cast<std::size_t>(nVirtKey & 0xFF)];
-    return static_cast<short>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
+    return static_cast<short>(((state & user::InputState::kKeyDown) ? 0x8000 : 0) |
+                              (state & user::InputState::kKeyToggled));
 }
 
 short GetAsyncKeyState(int vKey) {

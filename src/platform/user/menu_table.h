@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/user/menus.h"
@@ -23,7 +24,10 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-// Menus live apart from windows and hosts: a form may build its menus before it has a window.
+// Menus live apart from windows: a form may build its menus before it has a window.
+using MenuTable = std::unordered_map<HMENU, Menu>;
+
+// In the attached session's table; null (and no menu) while no host is attached.
 Menu* FindMenu(HMENU handle);
 HMENU AddMenu();
 bool RemoveMenu(HMENU handle);

@@ -11,9 +11,15 @@ namespace win::user {
 
 namespace {
 
-std::unique_ptr<Session>& Slot() {
-    static std::unique_ptr<Session> session;
-    return session;
+// The attached session, and between sessions the handle sequence the next one continues.
+struct Attachment {
+    std::unique_ptr<Session> session;
+    HandleSequence sequence;
+};
+
+Attachment& Slot() {
+    static Attachment attachment;
+    return attachment;
 }
 
 }  // namespace
@@ -67,6 +73,12 @@ std::vector<HWND> Session::AllWindows() const {
     return handles;
 }
 
+WindowSlots* SlotsOf(HWND window) {
+    Session* session = Current();
+    Window* record = session ? session->Get(window) : nullptr;
+    return record ? &record->slots : nullptr;
+}
+
 HWND Session::FindByNative(host::WindowId native) const {
     auto found = byNative_.find(native);
     return found == byNative_.end() ? HWND{} : found->second;
@@ -81,20 +93,25 @@ void Session::UpdateWakeUp() {
 }
 
 Session* Current() {
-    return Slot().get();
+    return Slot().session.get();
 }
 
 void SetCurrent(std::unique_ptr<Session> session) {
+    Attachment& attachment = Slot();
+    if (attachment.session) {
+        attachment.sequence = attachment.session->sequence;
+    }
     // The old session goes first, so only one is ever the host's sink.
-    Slot().reset();
-    Slot() = std::move(session);
+    attachment.session.reset();
+    if (session) {
+        session->sequence = attachment.sequence;
+        session->sequence.StartSession();
+    }
+    attachment.session = std::move(session);
 }
 
 HWND NewWindowHandle() {
-    static LONG_PTR next = 0x10010;
-    const LONG_PTR value = next;
-    next += 2;
-    return HWND::FromValue(value);
+    return Slot().session->sequence.NextWindow();
 }
 
 }  // namespace win::user

@@ -5,12 +5,16 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/host/host.h"
+#include "platform/user/class_registry.h"
 #include "platform/user/input_state.h"
+#include "platform/user/menu_table.h"
 #include "platform/user/messaging.h"
 #include "platform/user/module_exports_table.h"
+#include "platform/user/procedure_table.h"
 #include "platform/user/timer_table.h"
 #include "platform/user/window.h"
 
@@ -34,6 +38,26 @@ struct DcRecord {
     HWND topLevel;
     // Where it may draw, in backing-store coordinates: what becomes dirty when it is released.
     RECT visibleBox;
+};
+
+// The values handed out as handles. Carried from one session to the next, so a handle kept from
+// an earlier desktop never names a window, menu or procedure of a later one.
+class HandleSequence {
+public:
+    HWND NextWindow() { return HWND::FromValue(Take(nextWindow_, 2)); }
+    HMENU NextMenu() { return HMENU::FromValue(Take(nextMenu_, 2)); }
+    LONG_PTR NextProcedure() { return Take(nextProcedure_, 16); }
+    // Which session holds the sequence now: 1 for the first one attached in the run.
+    std::uint64_t Serial() const { return serial_; }
+    void StartSession() { ++serial_; }
+
+private:
+    static LONG_PTR Take(LONG_PTR& next, LONG_PTR step) { return std::exchange(next, next + step); }
+
+    LONG_PTR nextWindow_ = 0x10010;
+    LONG_PTR nextMenu_ = 0x20010;
+    LONG_PTR nextProcedure_ = 0x10000;
+    std::uint64_t serial_ = 0;
 };
 
 // The window manager's state while a host is attached: one object, not scattered globals.
@@ -70,6 +94,10 @@ public:
     std::unordered_map<std::uintptr_t, DcRecord> dcs;
     std::optional<TrayRegistration> tray;
     ModuleExports modules;
+    ClassRegistry classes;
+    ProcedureTable procedures;
+    MenuTable menus;
+    HandleSequence sequence;
 
     // Tells the host when the next timer is due.
     void UpdateWakeUp();

@@ -11,6 +11,7 @@
 #include "platform/user/user_types.h"
 #include "platform/user/window_icon.h"
 #include "platform/user/window_procedure.h"
+#include "platform/user/window_slots.h"
 
 namespace win::user {
 
@@ -53,6 +54,8 @@ struct Window {
 
     // Top-level windows only: the backing store and its native window.
     std::unique_ptr<Surface> surface;
+
+    WindowSlots slots;
 
     Window();
     ~Window();

@@ -21,6 +21,11 @@ user::WindowClass* ClassOf(HWND hWnd) {
     return window->windowClass.get();
 }
 
+user::ClassRegistry* Registry() {
+    user::Session* session = user::Current();
+    return session ? &session->classes : nullptr;
+}
+
 bool InExtraBytes(const std::vector<std::byte>& bytes, int index) {
     return index >= 0 && static_cast<std::size_t>(index) + sizeof(LONG_PTR) <= bytes.size();
 }
@@ -28,7 +33,8 @@ bool InExtraBytes(const std::vector<std::byte>& bytes, int index) {
 }  // namespace
 
 ATOM RegisterClass(const WNDCLASS& windowClass) {
-    const ATOM atom = user::Classes().Register(windowClass);
+    user::ClassRegistry* registry = Registry();
+    const ATOM atom = registry ? registry->Register(windowClass) : ATOM{0};
     if (atom == 0) {
         SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     }
@@ -36,11 +42,13 @@ ATOM RegisterClass(const WNDCLASS& windowClass) {
 }
 
 bool UnregisterClass(std::string_view className) {
-    return user::Classes().Unregister(className);
+    user::ClassRegistry* registry = Registry();
+    return registry != nullptr && registry->Unregister(className);
 }
 
 bool GetClassInfo(std::string_view className, WNDCLASS* windowClass) {
-    const auto found = user::Classes().Find(className);
+    user::ClassRegistry* registry = Registry();
+    const auto found = registry ? registry->Find(className) : nullptr;
     if (!found || windowClass == nullptr) {
         return false;
     }

@@ -61,6 +61,7 @@ void UnlinkFromTree(user::Session& session, user::Window& window) {
 
 void FreeWindowRecord(user::Session& session, user::Window& window) {
     session.timers.KillAllOf(window.handle);
+    window.slots.Clear();
     if (window.region) {
         DeleteObject(window.region);
         window.region = nullptr;
@@ -167,7 +168,7 @@ HWND CreateWindowEx(DWORD dwExStyle, std::string_view lpClassName, std::string_v
     if (session == nullptr) {
         return nullptr;
     }
-    const auto windowClass = user::Classes().Find(lpClassName);
+    const auto windowClass = session->classes.Find(lpClassName);
     if (!windowClass) {
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
         return nullptr;

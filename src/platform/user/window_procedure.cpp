@@ -1,95 +1,82 @@
 #include "platform/user/window_procedure.h"
 
-#include <map>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/user/def_window_proc.h"
+#include "platform/user/procedure_table.h"
+#include "platform/user/session.h"
 
 namespace win {
 
 namespace {
 
-using SharedFunction = std::shared_ptr<const WindowProcedureFunction>;
-
-// Values look like addresses (never small numbers) and are never handed out twice.
-class ProcedureTable {
-public:
-    WNDPROC Add(WindowProcedureFunction function) {
-        const LONG_PTR value = kFirstValue + static_cast<LONG_PTR>(next_++) * kSpacing;
-        procedures_.emplace(value,
-                            std::make_shared<const WindowProcedureFunction>(std::move(function)));
-        return WNDPROC::FromLongPtr(value);
-    }
-
-    WNDPROC ForFunction(WNDPROC::Function function) {
-        auto found = functions_.find(function);
-        if (found != functions_.end()) {
-            return found->second;
-        }
-        const WNDPROC procedure = Add(function);
-        functions_.emplace(function, procedure);
-        return procedure;
-    }
-
-    void Remove(WNDPROC procedure) { procedures_.erase(procedure.ToLongPtr()); }
-
-    SharedFunction Find(WNDPROC procedure) const {
-        auto found = procedures_.find(procedure.ToLongPtr());
-        return found == procedures_.end() ? nullptr : found->second;
-    }
-
-private:
-    static constexpr LONG_PTR kFirstValue = 0x10000;
-    static constexpr LONG_PTR kSpacing = 16;
-
-    std::uint64_t next_ = 0;
-    std::unordered_map<LONG_PTR, SharedFunction> procedures_;
-    std::map<WNDPROC::Function, WNDPROC> functions_;
-};
-
-ProcedureTable& Table() {
-    static ProcedureTable table;
-    return table;
+WNDPROC AddToSession(user::Session& session, user::SharedProcedure function) {
+    return session.procedures.Add(session.sequence.NextProcedure(), std::move(function));
 }
 
 }  // namespace
 
 WNDPROC::WNDPROC(Function function) {
-    if (function != nullptr) {
-        value_ = Table().ForFunction(function).ToLongPtr();
+    user::Session* session = user::Current();
+    if (function == nullptr || session == nullptr) {
+        return;
     }
+    WNDPROC known = session->procedures.Find(function);
+    if (!known) {
+        known = AddToSession(*session, std::make_shared<const WindowProcedureFunction>(function));
+        session->procedures.Remember(function, known);
+    }
+    value_ = known.ToLongPtr();
 }
 
 WindowProcedure::WindowProcedure(WindowProcedureFunction function)
-    : procedure_(Table().Add(std::move(function))) {}
+    : function_(std::make_shared<const WindowProcedureFunction>(std::move(function))) {}
 
 WindowProcedure::~WindowProcedure() {
     Release();
 }
 
 WindowProcedure::WindowProcedure(WindowProcedure&& other) noexcept
-    : procedure_(std::exchange(other.procedure_, nullptr)) {}
+    : function_(std::move(other.function_)),
+      procedure_(std::exchange(other.procedure_, nullptr)),
+      session_(std::exchange(other.session_, 0)) {}
 
 WindowProcedure& WindowProcedure::operator=(WindowProcedure&& other) noexcept {
     if (this != &other) {
         Release();
+        function_ = std::move(other.function_);
         procedure_ = std::exchange(other.procedure_, nullptr);
+        session_ = std::exchange(other.session_, 0);
     }
     return *this;
 }
 
-void WindowProcedure::Release() {
-    if (procedure_) {
-        Table().Remove(procedure_);
-        procedure_ = nullptr;
+WNDPROC WindowProcedure::Get() const {
+    user::Session* session = user::Current();
+    if (session == nullptr || !function_) {
+        return nullptr;
     }
+    if (!procedure_ || session_ != session->sequence.Serial()) {
+        procedure_ = AddToSession(*session, function_);
+        session_ = session->sequence.Serial();
+    }
+    return procedure_;
+}
+
+void WindowProcedure::Release() {
+    user::Session* session = user::Current();
+    if (procedure_ && session != nullptr && session_ == session->sequence.Serial()) {
+        session->procedures.Remove(procedure_);
+    }
+    procedure_ = nullptr;
+    session_ = 0;
 }
 
 LRESULT CallWindowProc(WNDPROC procedure, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     // Held for the call, so a procedure that unregisters itself while running stays alive.
-    const SharedFunction function = Table().Find(procedure);
+    user::Session* session = user::Current();
+    const user::SharedProcedure function = session ? session->procedures.Find(procedure) : nullptr;
     if (!function || !*function) {
         return DefWindowProc(hWnd, Msg, wParam, lParam);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/user/user_types.h"
 
@@ -15,7 +17,7 @@ public:
 
     constexpr WNDPROC() = default;
     constexpr WNDPROC(std::nullptr_t) {}
-    // The same function always gives the same value.
+    // The same function always gives the same value while a host is attached; null otherwise.
     WNDPROC(Function function);
 
     static constexpr WNDPROC FromLongPtr(LONG_PTR value) { return WNDPROC(value, 0); }
@@ -32,7 +34,8 @@ using WindowProcedureFunction = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM
 
 // Owns a procedure that carries state (a hook object, a bound member). Its value names the
 // procedure until this object goes; after that a call through the value reaches DefWindowProc,
-// and a call already running finishes safely.
+// and a call already running finishes safely. The value is given out by the attached session
+// on first use, so an object made before a host is attached, or kept across hosts, still works.
 class WindowProcedure {
 public:
     explicit WindowProcedure(WindowProcedureFunction function);
@@ -42,11 +45,14 @@ public:
     WindowProcedure(const WindowProcedure&) = delete;
     WindowProcedure& operator=(const WindowProcedure&) = delete;
 
-    WNDPROC Get() const { return procedure_; }
+    // Null while no host is attached.
+    WNDPROC Get() const;
 
 private:
     void Release();
-    WNDPROC procedure_;
+    std::shared_ptr<const WindowProcedureFunction> function_;
+    mutable WNDPROC procedure_;
+    mutable std::uint64_t session_ = 0;
 };
 
 // Calls `procedure` for the window; a null or no longer existing procedure gets DefWindowProc.

@@ -5,6 +5,7 @@
 
 #include "platform/forms/property_bag.h"
 #include "platform/forms/std_font.h"
+#include "platform/forms/std_picture.h"
 
 namespace win::forms {
 namespace {
@@ -51,6 +52,30 @@ TEST(StdFont, DescribesItselfAtNinetySixDotsPerInch) {
     EXPECT_TRUE(*copy == *font);
     copy->SetBold(true);
     EXPECT_FALSE(font->Bold());
+}
+
+// Sizes whose exact conversion ends in a half land on the even number, as every other
+// conversion of ours does.
+TEST(UnitConversion, HalvesRoundToEven) {
+    struct PointCase {
+        double points;
+        LONG height;
+    };
+    // points * 96 / 72: 7.875 -> 10.5, 9.375 -> 12.5, 8.25 -> 11.
+    for (const PointCase c : {PointCase{7.875, -10}, {9.375, -12}, {8.25, -11}, {9, -12}}) {
+        SCOPED_TRACE(c.points);
+        EXPECT_EQ(StdFont::Create("Tahoma", c.points)->ToLogFont().lfHeight, c.height);
+    }
+    struct PixelCase {
+        int pixels;
+        int himetric;
+    };
+    // pixels * 2540 / 96: 36 -> 952.5, 108 -> 2857.5, 37 -> 978.96.
+    for (const PixelCase c :
+         {PixelCase{36, 952}, {108, 2858}, {-36, -952}, {37, 979}, {96, 2540}, {0, 0}}) {
+        SCOPED_TRACE(c.pixels);
+        EXPECT_EQ(PixelsToHimetric(c.pixels), c.himetric);
+    }
 }
 
 TEST(PropertyBag, LeavesOutValuesEqualToTheirDefaultAndKeepsWritingOrder) {

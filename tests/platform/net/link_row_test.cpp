@@ -31,6 +31,8 @@ TEST(LinkRow, TypeCodesFollowTheDeviceTypeAndWireless) {
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_ETHER), wired).Type, IF_TYPE_ETHERNET_CSMACD);
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_ETHER), wireless).Type, IF_TYPE_IEEE80211);
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_LOOPBACK), wired).Type, IF_TYPE_SOFTWARE_LOOPBACK);
+    EXPECT_EQ(MakeIfRow(Link(ARPHRD_ETHER, IFF_UP | IFF_LOOPBACK), wired).Type,
+              IF_TYPE_SOFTWARE_LOOPBACK);
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_PPP), wired).Type, IF_TYPE_PPP);
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_IPGRE), wired).Type, IF_TYPE_TUNNEL);
     EXPECT_EQ(MakeIfRow(Link(ARPHRD_NONE), wired).Type, IF_TYPE_TUNNEL);

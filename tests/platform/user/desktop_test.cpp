@@ -22,10 +22,10 @@ void RegisterPlain() {
 }
 
 TEST(DesktopTest, DetachingDestroysEverythingItMade) {
-    RegisterPlain();
     const GdiObjectCounts before = GdiLiveObjects();
     host::HeadlessHost host;
     AttachHost(host);
+    RegisterPlain();
     const HWND form =
         CreateWindowEx(0, "Plain", "form", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr);
     CreateWindowEx(0, "Plain", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, form);
@@ -44,9 +44,9 @@ TEST(DesktopTest, DetachingDestroysEverythingItMade) {
 }
 
 TEST(DesktopTest, PresentedPixelsCanBeSavedForDebugging) {
-    RegisterPlain();
     host::HeadlessHost host;
     AttachHost(host);
+    RegisterPlain();
     const HWND form = CreateWindowEx(0, "Plain", "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 4, nullptr);
     ProcessPendingMessages();
     const auto path = std::filesystem::temp_directory_path() / "quellan_user_desktop_test.png";

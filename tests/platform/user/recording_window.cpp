@@ -68,7 +68,7 @@ RecordingTest::RecordingTest() {
     windowClass.lpfnWndProc = &RecordingTest::Procedure;
     windowClass.lpszClassName = "Recorder";
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    // Registered once for the whole test program.
+    // Classes belong to the desktop, so each test registers them on its own.
     RegisterClass(windowClass);
     windowClass.lpszClassName = "RecorderDblClk";
     windowClass.style = CS_DBLCLKS;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/internal/object_table.h"
+#include "platform/gdi/pixel_blend.h"
 #include "platform/gdi/region.h"
 
 namespace win::gdi {
@@ -12,11 +13,6 @@ namespace {
 int ClampCoordinate(std::int64_t value) {
     return static_cast<int>(
         std::clamp<std::int64_t>(value, -kRegionCoordinateLimit, kRegionCoordinateLimit));
-}
-
-std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t destination, std::uint32_t alpha) {
-    // round((s * a + d * (255 - a)) / 255); the quotient is never exactly halfway.
-    return (source * alpha + destination * (255 - alpha) + 127) / 255;
 }
 
 }  // namespace
@@ -133,9 +129,6 @@ void DeviceContext::BlendCoverage(int logicalLeft, int logicalTop, int width, in
     const std::int64_t top = SurfaceY(logicalTop);
     const RECT area = ClampedRect(left, top, left + width, top + height);
     const std::uint32_t pixel = PixelFromColor(colour);
-    const std::uint32_t red = (pixel >> 16) & 0xFF;
-    const std::uint32_t green = (pixel >> 8) & 0xFF;
-    const std::uint32_t blue = pixel & 0xFF;
     effectiveClip_.ForEachPieceIn(
         area, [&](int pieceTop, int pieceBottom, int pieceLeft, int pieceRight) {
             for (int y = pieceTop; y < pieceBottom; ++y) {
@@ -151,10 +144,7 @@ void DeviceContext::BlendCoverage(int logicalLeft, int logicalTop, int width, in
                         row[x] = pixel;
                         continue;
                     }
-                    const std::uint32_t old = row[x];
-                    row[x] = (BlendChannel(red, (old >> 16) & 0xFF, alpha) << 16) |
-                             (BlendChannel(green, (old >> 8) & 0xFF, alpha) << 8) |
-                             BlendChannel(blue, old & 0xFF, alpha);
+                    row[x] = BlendPixel(pixel, row[x], alpha);
                 }
             }
         });

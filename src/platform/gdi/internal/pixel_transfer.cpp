@@ -4,22 +4,13 @@
 
 namespace win::gdi {
 
-namespace transfer_detail {
-
-std::vector<std::int64_t>& ColumnScratch() {
-    static std::vector<std::int64_t> columns;
-    return columns;
-}
-
-}  // namespace transfer_detail
-
-PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination) {
+PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination,
+                           std::vector<std::uint32_t>& copy) {
     const std::uint32_t* begin = destination.Pixels().data();
     const std::uint32_t* end = begin + destination.Pixels().size();
     if (source.pixels < begin || source.pixels >= end) {
         return source;
     }
-    static std::vector<std::uint32_t> copy;
     copy.resize(static_cast<std::size_t>(source.width) * static_cast<std::size_t>(source.height));
     for (int y = 0; y < source.height; ++y) {
         const std::uint32_t* row = source.pixels + y * source.stride;

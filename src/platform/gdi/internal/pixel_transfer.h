@@ -29,9 +29,10 @@ struct TransferRect {
     std::int64_t height = 0;
 };
 
-// Copies `source` into reusable scratch memory when it shares pixels with the destination, so
-// overlapping transfers read the picture as it was.
-PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination);
+// Copies `source` into `copy` when it shares pixels with the destination, so overlapping
+// transfers read the picture as it was.
+PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination,
+                           std::vector<std::uint32_t>& copy);
 
 // op(destinationPixel&, sourcePixel) for each pair.
 template <class Op>
@@ -65,8 +66,6 @@ inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m, Axis 
     return static_cast<std::int64_t>(numerator(Wide{i}, Wide{n}, Wide{m}) / (Wide{2} * m));
 }
 
-std::vector<std::int64_t>& ColumnScratch();
-
 }  // namespace transfer_detail
 
 template <class Op>
@@ -99,8 +98,7 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
         return;
     }
     // The source column of every destination column that can be drawn, -1 where none.
-    std::vector<std::int64_t>& columns = transfer_detail::ColumnScratch();
-    columns.assign(static_cast<std::size_t>(right - left), -1);
+    std::vector<std::int64_t> columns(static_cast<std::size_t>(right - left), -1);
     for (std::int64_t x = left; x < right; ++x) {
         std::int64_t j =
             transfer_detail::Sample(x - to.x, from.width, to.width, transfer_detail::Axis::Across);

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/gdi/pixel_blend.h"
 #include "platform/gdi/text/utf8.h"
 
 namespace win::text {
@@ -31,13 +32,7 @@ std::uint32_t Blend(std::uint32_t ink, std::uint32_t under, std::uint32_t covera
     if (coverage >= 255) {
         return ink & 0x00FFFFFFu;
     }
-    std::uint32_t out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const std::uint32_t a = (ink >> shift) & 0xFF;
-        const std::uint32_t b = (under >> shift) & 0xFF;
-        out |= ((a * coverage + b * (255 - coverage) + 127) / 255) << shift;
-    }
-    return out;
+    return gdi::BlendPixel(ink, under, coverage);
 }
 
 void Fill(PixelSurface& surface, const LayoutBox& area, std::span<const LayoutBox> visible,

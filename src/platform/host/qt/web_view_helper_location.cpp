@@ -1,7 +1,8 @@
 #include "platform/host/qt/web_view_helper_location.h"
 
-#include <QDir>
 #include <QFileInfo>
+
+#include "platform/files/shipped_files.h"
 
 namespace win::host::desktop {
 
@@ -11,16 +12,17 @@ namespace {
 constexpr const char* kHelperName = "quellan_web_view";
 constexpr const char* kOverride = "QUELLAN_WEB_VIEW_HELPER";
 
-QString NextToExecutable() {
-    const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    return QDir(QFileInfo(self.canonicalFilePath()).absolutePath()).filePath(kHelperName);
+// As installed (../libexec/quellan) or as built (beside the program).
+QString ShippedHelper() {
+    const auto found = files::FindShippedHelper(kHelperName);
+    return found ? QString::fromStdString(found->string()) : QString();
 }
 
 }  // namespace
 
 std::optional<QString> WebViewHelperPath() {
     const QString path =
-        qEnvironmentVariableIsSet(kOverride) ? qEnvironmentVariable(kOverride) : NextToExecutable();
+        qEnvironmentVariableIsSet(kOverride) ? qEnvironmentVariable(kOverride) : ShippedHelper();
     const QFileInfo helper(path);
     if (path.isEmpty() || !helper.isFile() || !helper.isExecutable()) {
         return std::nullopt;

@@ -10,7 +10,10 @@
 namespace win::netlink {
 namespace {
 
-std::uint32_t IfTypeOf(std::uint16_t deviceType, bool wireless) {
+std::uint32_t IfTypeOf(std::uint16_t deviceType, std::uint32_t flags, bool wireless) {
+    if (flags & IFF_LOOPBACK) {
+        return IF_TYPE_SOFTWARE_LOOPBACK;
+    }
     switch (deviceType) {
         case ARPHRD_ETHER:
             return wireless ? IF_TYPE_IEEE80211 : IF_TYPE_ETHERNET_CSMACD;
@@ -76,7 +79,7 @@ MIB_IFROW MakeIfRow(const LinkMessage& link, const LinkFacts& facts) {
     MIB_IFROW row;
     row.Name = link.name;
     row.Index = static_cast<std::uint32_t>(link.index);
-    row.Type = IfTypeOf(link.deviceType, facts.wireless);
+    row.Type = IfTypeOf(link.deviceType, link.flags, facts.wireless);
     row.Mtu = link.mtu;
     row.Speed = facts.speedMegabits * 1'000'000;
     SetIfPhysAddr(row, std::span(link.address)
