@@ -2,7 +2,10 @@
 // memory, the mini window counting and saving exactly as on a real one, and the console shows
 // what the statistics window shows.
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "console/console_loop.h"
@@ -19,8 +22,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Timers come due on the window manager's own schedule; the loop looks this often.
-constexpr int kPollIntervalMs = 10;
+// With nothing due the loop still looks now and then, so a wait never outlives a missed change.
+constexpr std::int64_t kLongestWaitMs = 1000;
 
 class WindowFigureSource final : public FigureSource {
 public:
@@ -44,20 +47,33 @@ public:
 
     std::vector<ConsoleFigures> RunDueWork() override {
         // The in-memory desktop's clock follows the real one.
-        auto elapsed =
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+        const std::int64_t elapsed = ElapsedMicroseconds() / 1000;
         if (elapsed > host_.NowMilliseconds()) {
             host_.Advance(elapsed - host_.NowMilliseconds());
         }
         return std::exchange(ticks_, {});
     }
 
-    int MillisecondsUntilDue() const override { return kPollIntervalMs; }
+    // Until the in-memory desktop's next wake-up, rounded up so the loop never wakes a little
+    // early and finds nothing due.
+    int MillisecondsUntilDue() const override {
+        const std::optional<std::int64_t> due = host_.NextDue();
+        if (!due) {
+            return static_cast<int>(kLongestWaitMs);
+        }
+        const std::int64_t waitMicroseconds = *due * 1000 - ElapsedMicroseconds();
+        const std::int64_t wait = (std::max<std::int64_t>(waitMicroseconds, 0) + 999) / 1000;
+        return static_cast<int>(std::min(wait, kLongestWaitMs));
+    }
     ConsoleFigures CurrentFigures() override { return FiguresOfWindow(statistics_); }
     void MoveChoice(int step) override { MoveWindowChoice(statistics_, step); }
     std::optional<TotalsSaveError> SaveTotal() override { return mini_.SaveAccumulatedTotal(); }
 
 private:
+    std::int64_t ElapsedMicroseconds() const {
+        return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count();
+    }
+
     win::host::HeadlessHost host_;
     frmRight& mini_ = FrmRight();
     frmBandwidth& statistics_ = FrmBandwidth();

@@ -22,6 +22,8 @@ public:
     std::shared_ptr<CInterface> Item(std::int32_t vntIndexKey) const;
 
     std::int32_t Count() const;
+    // Removes every record.
+    void Clear() { records_.clear(); }
 
     // Removes the record at 1-based position vntIndexKey; later records move up by one.
     // std::out_of_range outside 1 ... Count.

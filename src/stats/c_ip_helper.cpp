@@ -43,8 +43,7 @@ std::span<const std::uint8_t> UsedBytes(const std::array<std::uint8_t, N>& field
     return std::span(field).first(std::min<std::size_t>(length, N));
 }
 
-std::shared_ptr<CInterface> MakeRecord(const win::MIB_IFROW& row) {
-    auto record = std::make_shared<CInterface>();
+void FillRecord(CInterface* record, const win::MIB_IFROW& row) {
     record->InterfaceDescription(DecodeInterfaceText(UsedBytes(row.Descr, row.DescrLen)));
     record->AdapterAddress(FormatAdapterAddress(UsedBytes(row.PhysAddr, row.PhysAddrLen)));
     record->InterfaceName(DecodeInterfaceText(
@@ -55,9 +54,7 @@ std::shared_ptr<CInterface> MakeRecord(const win::MIB_IFROW& row) {
     record->Speed(SpeedField(row.Speed));
     record->AdminStatus(AsSigned(row.AdminStatus));
     record->OperationalStatus(AsSigned(row.OperStatus));
-    if (const auto lastChange = DateSerial::FromSerial(AsSigned(row.LastChange))) {
-        record->LastChange(*lastChange);
-    }
+    record->LastChange(DateSerial::FromSerial(AsSigned(row.LastChange)).value_or(DateSerial{}));
     record->OctetsReceived(row.InOctets);
     record->UnicastPacketsReceived(row.InUcastPkts);
     record->NonunicastPacketsReceived(row.InNUcastPkts);
@@ -70,7 +67,6 @@ std::shared_ptr<CInterface> MakeRecord(const win::MIB_IFROW& row) {
     record->DiscardedOutgoingPackets(row.OutDiscards);
     record->OutgoingErrors(row.OutErrors);
     record->OutputQueueLength(AsSigned(row.OutQLen));
-    return record;
 }
 
 }  // namespace
@@ -84,10 +80,35 @@ void CIpHelper::Interfaces(const std::shared_ptr<CInterfaces>& vData) {
 }
 
 std::shared_ptr<CInterfaces> CIpHelper::Interfaces() {
-    interfaces_.reset();
-    interfaces_ = std::make_shared<CInterfaces>();
+    RecycleSnapshot();
+    if (interfaces_ && interfaces_.use_count() == 1) {
+        interfaces_->Clear();
+    } else {
+        interfaces_ = std::make_shared<CInterfaces>();
+    }
     ReadInterfaceTable();
     return interfaces_;
+}
+
+void CIpHelper::RecycleSnapshot() {
+    // Only records held by our snapshot alone: one a caller kept never changes under it.
+    if (!interfaces_ || interfaces_.use_count() != 1) {
+        return;
+    }
+    for (const auto& record : *interfaces_) {
+        if (record.use_count() == 1) {
+            spareRecords_.push_back(record);
+        }
+    }
+}
+
+std::shared_ptr<CInterface> CIpHelper::NextRecord() {
+    if (spareRecords_.empty()) {
+        return std::make_shared<CInterface>();
+    }
+    std::shared_ptr<CInterface> record = std::move(spareRecords_.back());
+    spareRecords_.pop_back();
+    return record;
 }
 
 double CIpHelper::BytesReceived() const {
@@ -106,7 +127,8 @@ bool CIpHelper::ReadInterfaceTable() {
         return false;
     }
     for (const auto& row : *rows) {
-        auto record = MakeRecord(row);
+        auto record = NextRecord();
+        FillRecord(record.get(), row);
         if (CountsAsNetworkTraffic(row)) {
             AddCounter(bytesReceived_, row.InOctets);
             AddCounter(bytesSent_, row.OutOctets);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/net/interface_table.h"
 #include "stats/c_interfaces.h"
@@ -35,9 +36,13 @@ public:
 
 private:
     bool ReadInterfaceTable();
+    // The previous snapshot's records that nobody else holds any more, to be filled again.
+    void RecycleSnapshot();
+    std::shared_ptr<CInterface> NextRecord();
 
     std::shared_ptr<win::InterfaceTable> table_;
     std::shared_ptr<CInterfaces> interfaces_;
+    std::vector<std::shared_ptr<CInterface>> spareRecords_;
     std::uint64_t bytesReceived_ = 0;
     std::uint64_t bytesSent_ = 0;
 };

@@ -101,6 +101,27 @@ TEST_F(CIpHelperTest, EveryReadIsAFreshIndependentCollection) {
     EXPECT_EQ(first->Count(), 1);
 }
 
+TEST_F(CIpHelperTest, KeptRecordsNeverChangeAndRefilledOnesKeepNothingStale) {
+    MIB_IFROW wireless = ScriptedRow("wlan0", 3, 7, 8, "Wireless");
+    wireless.LastChange = 1;
+    table_->SetRows({ScriptedRow("eth0", 2, 500, 600, "Ethernet"), wireless});
+    const auto kept = helper_.Interfaces()->Item(1);
+
+    MIB_IFROW tunnel = ScriptedRow("tun0", 4, 1, 2, "Tunnel");
+    tunnel.LastChange = 3'000'000;  // no representable date
+    table_->SetRows({tunnel, ScriptedRow("ppp0", 5, 3, 4, "")});
+    const auto next = helper_.Interfaces();
+
+    EXPECT_EQ(kept->InterfaceName(), "eth0");
+    EXPECT_EQ(kept->OctetsReceived(), 500);
+    EXPECT_NE(next->Item(1), kept);
+    EXPECT_NE(next->Item(2), kept);
+    EXPECT_EQ(next->Item(1)->InterfaceName(), "tun0");
+    EXPECT_EQ(next->Item(1)->LastChange(), DateSerial());
+    EXPECT_EQ(next->Item(2)->InterfaceDescription(), "");
+    EXPECT_EQ(next->Item(2)->OctetsSent(), 4);
+}
+
 TEST_F(CIpHelperTest, WritingInterfacesReadsNothing) {
     auto given = std::make_shared<CInterfaces>();
     helper_.Interfaces(given);

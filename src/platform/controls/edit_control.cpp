@@ -323,8 +323,16 @@ LRESULT OnGetSel(const EditState& state, WPARAM startOut, LPARAM endOut) {
 }
 
 void OnSetText(HWND edit, EditState& state, LPARAM text) {
+    const std::string before = state.text.Utf8();
+    const bool wasAtStart =
+        state.text.Caret() == 0 && !state.text.HasSelection() && state.scroll == 0;
     state.text.SetText(TextFromLParam(text));
     state.scroll = 0;
+    if (wasAtStart && !state.focused && state.text.Utf8() == before) {
+        // Every pixel would come out as it is: the parent hears of it, nothing is repainted.
+        NotifyParent(edit, EN_CHANGE);
+        return;
+    }
     AfterEdit(edit, state, true);
 }
 

@@ -141,10 +141,29 @@ HRGN AreaOf(const RECT* rect, HRGN region) {
     return rect ? CreateRectRgnIndirect(rect) : nullptr;
 }
 
+// Invalidating all of a client area that is already wholly invalid changes nothing but the
+// erase request; a picture box drawing many lines asks for exactly that after each one.
+bool AlreadyWhollyInvalid(const user::Window& window, const RECT* rect, HRGN region, UINT flags) {
+    constexpr UINT kPlainInvalidate = RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_ALLCHILDREN;
+    if (rect != nullptr || region != nullptr || !(flags & RDW_INVALIDATE) ||
+        (flags & ~kPlainInvalidate) != 0 || !window.updateRegion ||
+        (!window.children.empty() && IncludesChildren(window, flags))) {
+        return false;
+    }
+    const RECT client{0, 0, user::Width(window.client), user::Height(window.client)};
+    RECT box;
+    return GetRgnBox(window.updateRegion, &box) == SIMPLEREGION && box.left == client.left &&
+           box.top == client.top && box.right == client.right && box.bottom == client.bottom;
+}
+
 bool RedrawOne(user::Session& session, HWND handle, const RECT* rect, HRGN region, UINT flags) {
     user::Window* window = session.Get(handle);
     if (window == nullptr) {
         return false;
+    }
+    if (AlreadyWhollyInvalid(*window, rect, region, flags)) {
+        window->eraseNeeded = window->eraseNeeded || (flags & RDW_ERASE);
+        return true;
     }
     const auto held = session.Hold(handle);
     if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) {

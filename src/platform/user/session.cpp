@@ -11,6 +11,9 @@ namespace win::user {
 
 namespace {
 
+// Timers due this close together fire in one wake-up, the later ones a little late.
+constexpr std::int64_t kTimerCoalescingMilliseconds = 4;
+
 // The attached session, and between sessions the handle sequence the next one continues.
 struct Attachment {
     std::unique_ptr<Session> session;
@@ -85,7 +88,7 @@ HWND Session::FindByNative(host::WindowId native) const {
 }
 
 void Session::UpdateWakeUp() {
-    std::optional<std::int64_t> next = timers.NextDue();
+    std::optional<std::int64_t> next = timers.NextWakeUp(kTimerCoalescingMilliseconds);
     for (const InputState::HoverRequest& hover : input.hoverTracked) {
         next = next ? std::min(*next, hover.due) : hover.due;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/device_access.h"
@@ -38,6 +39,7 @@ void Surface::OpenNative(const host::WindowSpec& request) {
     request_ = request;
     native_ = host_.CreateNativeWindow(request);
     dirty_ = {0, 0, width_, height_};
+    presented_.Forget();
 }
 
 void Surface::SetTopmost(bool topmost) {
@@ -78,6 +80,7 @@ void Surface::Resize(int width, int height) {
     height_ = height;
     // The host may hold a view of the old pixels: hand it the new ones whole.
     dirty_ = {0, 0, width_, height_};
+    presented_.Forget();
 }
 
 void Surface::AddDirty(const RECT& rect) {
@@ -102,9 +105,14 @@ void Surface::Present() {
     if (!pixels) {
         return;
     }
+    const RECT dirty = std::exchange(dirty_, {});
+    const std::optional<RECT> changed = presented_.ChangedPart(*pixels, dirty);
+    if (!changed) {
+        return;
+    }
+    presented_.Remember(*pixels, *changed);
     host_.Present(native_, {pixels->pixels, pixels->width, pixels->height, pixels->stride},
-                  {dirty_.left, dirty_.top, dirty_.right, dirty_.bottom});
-    dirty_ = {};
+                  {changed->left, changed->top, changed->right, changed->bottom});
 }
 
 }  // namespace win::user

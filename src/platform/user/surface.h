@@ -3,12 +3,13 @@
 #include "platform/gdi/gdi_handle.h"
 #include "platform/gdi/win_types.h"
 #include "platform/host/host.h"
+#include "platform/user/presented_pixels.h"
 
 namespace win::user {
 
 // A top-level window's backing store: a bitmap the size of the window's content that every
 // window of the tree draws into, and the native window the host shows it in. What was drawn
-// stays there until drawn over; only the dirty part is handed to the host.
+// stays there until drawn over; only the dirty part that changed is handed to the host.
 //
 // The native window comes later than the bitmap: a window's creation handlers may still change
 // the styles that decide what kind of native window it needs.
@@ -37,6 +38,7 @@ public:
     void Resize(int width, int height);
     // Bitmap coordinates; clipped to the bitmap.
     void AddDirty(const RECT& rect);
+    // Hands the host the dirty rows whose pixels differ from what it was last given.
     void Present();
 
 private:
@@ -47,6 +49,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     RECT dirty_{};
+    PresentedPixels presented_;
 };
 
 }  // namespace win::user

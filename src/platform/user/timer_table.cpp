@@ -63,4 +63,18 @@ std::optional<std::int64_t> TimerTable::NextDue() const {
     return next;
 }
 
+std::optional<std::int64_t> TimerTable::NextWakeUp(std::int64_t tolerance) const {
+    const std::optional<std::int64_t> first = NextDue();
+    if (!first) {
+        return first;
+    }
+    std::int64_t wake = *first;
+    for (const Timer& timer : timers_) {
+        if (timer.due <= *first + tolerance) {
+            wake = std::max(wake, timer.due);
+        }
+    }
+    return wake;
+}
+
 }  // namespace win::user

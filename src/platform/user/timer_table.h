@@ -29,6 +29,9 @@ public:
     // Fired: the next one is one interval from now, however late this one was.
     void Rearm(HWND window, UINT_PTR id, std::int64_t now);
     std::optional<std::int64_t> NextDue() const;
+    // When to wake for the next timer: timers due within `tolerance` of the first one are let
+    // wait for the last of them, so they all fire in one wake-up.
+    std::optional<std::int64_t> NextWakeUp(std::int64_t tolerance) const;
     UINT_PTR NewThreadTimerId() { return nextThreadTimer_++; }
     std::size_t Count() const { return timers_.size(); }
 

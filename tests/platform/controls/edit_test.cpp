@@ -224,5 +224,46 @@ TEST_F(EditTest, HookRepaintsTheNonClientFrame) {
     EXPECT_EQ(GetWindowText(edit), "yx");
 }
 
+TEST_F(EditTest, SettingTheTextItHoldsPresentsNothingAndNewTextPresentsAtOnce) {
+    const HWND edit = MakeEdit("123 KB");
+    desktop.Pump();
+    const auto* native = desktop.Host().FindWindow(desktop.NativeOf(form));
+    RECT client;
+    GetClientRect(edit, &client);
+    auto clientPixels = [&] {
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                pixels.push_back(PixelOf(edit, x, y));
+            }
+        }
+        return pixels;
+    };
+    struct Case {
+        const char* text;
+        bool presented;
+    };
+    const Case cases[] = {{"123 KB", false}, {"124 KB", true}, {"124 KB", false}, {"", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        TakeNotifications();
+        const auto before = clientPixels();
+        const int presents = native->presentCount;
+        SetWindowText(edit, c.text);
+        desktop.Pump();
+        EXPECT_EQ(ChangeCount(edit), 1);
+        EXPECT_EQ(GetWindowText(edit), c.text);
+        EXPECT_EQ(native->presentCount, presents + (c.presented ? 1 : 0));
+        EXPECT_EQ(clientPixels() != before, c.presented);
+    }
+}
+
+TEST_F(EditTest, SettingTheSameTextStillClearsTheSelection) {
+    const HWND edit = MakeEdit("123 KB");
+    SendMessage(edit, EM_SETSEL, 2, 5);
+    SetWindowText(edit, "123 KB");
+    EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{0, 0}));
+}
+
 }  // namespace
 }  // namespace win::controls::test

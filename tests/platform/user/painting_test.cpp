@@ -13,6 +13,11 @@ constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
+std::uint32_t PixelColourOf(COLORREF colour) {
+    return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
 // Each window fills its whole client area in its own colour on WM_PAINT.
 class PaintingTest : public RecordingTest {
 protected:
@@ -160,17 +165,37 @@ TEST_F(PaintingTest, PaintingReleasesEverythingItMade) {
     EXPECT_EQ(GdiLiveObjects(), before);
 }
 
-TEST_F(PaintingTest, OnlyTheDirtyPartIsPresented) {
+TEST_F(PaintingTest, OnlyTheChangedRowsOfTheDirtyPartArePresented) {
+    const HWND stripe = Child("stripe", {20, 40, 60, 44}, RGB(255, 0, 0));
     desktop.Pump();
     const auto* native = desktop.Host().FindWindow(desktop.NativeOf(form));
-    const int presents = native->presentCount;
-    desktop.Pump();
-    EXPECT_EQ(native->presentCount, presents);
-    const RECT part{5, 6, 7, 8};
-    InvalidateRect(form, &part, false);
-    desktop.Pump();
-    EXPECT_EQ(native->presentCount, presents + 1);
-    EXPECT_EQ(native->lastDirty, (host::Rect{5, 6, 7, 8}));
+    struct Case {
+        const char* what;
+        COLORREF stripeColour;
+        RECT invalid;  // form coordinates
+        bool presented;
+        host::Rect dirty;
+    };
+    const Case cases[] = {
+        {"a repaint giving the same pixels", RGB(255, 0, 0), {5, 6, 70, 80}, false, {}},
+        {"a part that really changed", RGB(0, 0, 255), {5, 6, 70, 80}, true, {5, 40, 70, 44}},
+        {"the same change drawn again", RGB(0, 0, 255), {0, 0, 100, 100}, false, {}},
+        {"half the stripe", RGB(255, 0, 0), {30, 42, 90, 90}, true, {30, 42, 90, 44}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        colours[stripe] = c.stripeColour;
+        const int presents = native->presentCount;
+        RedrawWindow(form, &c.invalid, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        desktop.Pump();
+        EXPECT_GT(paints[stripe], 0);
+        EXPECT_EQ(native->presentCount, presents + (c.presented ? 1 : 0));
+        if (c.presented) {
+            EXPECT_EQ(native->lastDirty, c.dirty);
+        }
+        EXPECT_EQ(Pixel(30, 43), PixelColourOf(c.stripeColour));
+        paints.clear();
+    }
 }
 
 TEST_F(PaintingTest, RegionsShapeHitTestingAndDrawing) {

@@ -38,6 +38,15 @@ TEST_F(TimersTest, FiresEveryIntervalOnTheVirtualClock) {
     EXPECT_EQ(fired, (Lines{"100 #1", "200 #1", "250 #2", "300 #1", "400 #1", "500 #1", "500 #2"}));
 }
 
+TEST_F(TimersTest, TimersDueWithinAFewMillisecondsFireInOneWakeUp) {
+    SetTimer(window, 1, 100, nullptr);
+    SetTimer(window, 2, 103, nullptr);
+    SetTimer(window, 3, 110, nullptr);
+    desktop.Advance(115);
+    // The first waits for the second; the third is too far off to join them and is not delayed.
+    EXPECT_EQ(fired, (Lines{"103 #1", "103 #2", "110 #3"}));
+}
+
 TEST_F(TimersTest, KillStopsAndSettingAgainRearms) {
     SetTimer(window, 7, 100, nullptr);
     desktop.Advance(150);

@@ -58,6 +58,8 @@ public:
     // ---- time
     // Moves the clock forward, stopping at every wake-up and scheduled action on the way.
     void Advance(std::int64_t milliseconds);
+    // When the clock next has something to do (a wake-up or a scheduled action), if ever.
+    std::optional<std::int64_t> NextDue() const { return clock_.NextDue(); }
     // Runs `action` (typically injected input) when the clock reaches `when`, also from inside
     // a nested loop that waits.
     void At(std::int64_t when, std::function<void()> action);

@@ -16,6 +16,8 @@ namespace {
 constexpr int kDefaultCellHeight = 16;
 constexpr int kMaxPixelSize = 2048;
 constexpr int kNormalWeight = 400;
+// Runs up to this size (a caption or a box's text) are kept; longer ones are drawn each time.
+constexpr long long kMostCachedRunPixels = 64 * 1024;
 
 QFont BaseFont(const win::text::FontDescription& description) {
     QFont font(
@@ -123,47 +125,92 @@ void QtMatchedFont::Advances(std::string_view utf8, std::vector<int>& advances) 
 
 void QtMatchedFont::DrawRun(std::string_view utf8, int x, int baseline,
                             win::text::CoverageMask& mask) const {
-    const std::u32string text = win::text::DecodeUtf8(utf8);
+    const RunCoverage* run = runs_.Find(utf8);
+    RunCoverage uncached;
+    if (run == nullptr) {
+        const std::u32string text = win::text::DecodeUtf8(utf8);
+        const RunBox box = BoxOf(text);
+        if (static_cast<long long>(box.right - box.left) * (box.bottom - box.top) <=
+            kMostCachedRunPixels) {
+            run = &runs_.Insert(std::string(utf8), DrawCoverage(text, box));
+        } else {
+            // A long text is mostly clipped away: draw only the visible part, as it is.
+            const RunBox visible{std::max(box.left, mask.Left() - x),
+                                 std::max(box.top, mask.Top() - baseline),
+                                 std::min(box.right, mask.Left() + mask.Width() - x),
+                                 std::min(box.bottom, mask.Top() + mask.Height() - baseline)};
+            if (visible.right <= visible.left || visible.bottom <= visible.top) {
+                return;
+            }
+            uncached = DrawCoverage(text, visible);
+            run = &uncached;
+        }
+    }
+    const int runLeft = x + run->left;
+    const int runTop = baseline + run->top;
+    const int left = std::max(mask.Left(), runLeft);
+    const int right = std::min(mask.Left() + mask.Width(), runLeft + run->width);
+    const int top = std::max(mask.Top(), runTop);
+    const int bottom = std::min(mask.Top() + mask.Height(), runTop + run->height);
+    for (int y = top; y < bottom; ++y) {
+        const std::uint8_t* row =
+            run->alpha.data() + static_cast<std::ptrdiff_t>(y - runTop) * run->width;
+        for (int column = left; column < right; ++column) {
+            if (const std::uint8_t alpha = row[column - runLeft]; alpha != 0) {
+                mask.Cover(column, y, alpha);
+            }
+        }
+    }
+}
+
+QtMatchedFont::RunBox QtMatchedFont::BoxOf(std::u32string_view text) const {
     int runWidth = 0;
     for (char32_t ch : text) {
         runWidth += AdvanceOf(ch);
     }
+    if (text.empty()) {
+        return {};
+    }
     // Ink may overhang the advances (italics, wide strokes) by part of the em on either side.
     const int overhang = font_.pixelSize() / 2 + 2;
-    const int left = std::max(mask.Left(), x - overhang);
-    const int right = std::min(mask.Left() + mask.Width(), x + runWidth + overhang);
-    const int top = std::max(mask.Top(), baseline - metrics_.ascent - overhang);
-    const int bottom = std::min(mask.Top() + mask.Height(), baseline + metrics_.descent + overhang);
-    if (right <= left || bottom <= top || text.empty()) {
-        return;
+    return {-overhang, -metrics_.ascent - overhang, runWidth + overhang,
+            metrics_.descent + overhang};
+}
+
+QtMatchedFont::RunCoverage QtMatchedFont::DrawCoverage(std::u32string_view text,
+                                                       const RunBox& part) const {
+    RunCoverage run{part.left, part.top, part.right - part.left, part.bottom - part.top, {}};
+    if (run.width <= 0 || run.height <= 0) {
+        return {};
     }
-    if (scratch_.width() < right - left || scratch_.height() < bottom - top) {
+    if (scratch_.width() < run.width || scratch_.height() < run.height) {
         scratch_ =
-            QImage(std::max(scratch_.width(), right - left),
-                   std::max(scratch_.height(), bottom - top), QImage::Format_ARGB32_Premultiplied);
+            QImage(std::max(scratch_.width(), run.width), std::max(scratch_.height(), run.height),
+                   QImage::Format_ARGB32_Premultiplied);
     }
     scratch_.fill(Qt::transparent);
     {
         QPainter painter(&scratch_);
         painter.setFont(font_);
         painter.setPen(Qt::black);
-        int pen = x - left;
+        int pen = -part.left;
         for (char32_t ch : text) {
             const int advance = AdvanceOf(ch);
             if (advance > 0 && ch != U'\t' && ch != U' ') {
-                painter.drawText(QPointF(pen, baseline - top), StringOf(ch));
+                painter.drawText(QPointF(pen, -part.top), StringOf(ch));
             }
             pen += advance;
         }
     }
-    for (int row = 0; row < bottom - top; ++row) {
+    run.alpha.resize(static_cast<std::size_t>(run.width) * static_cast<std::size_t>(run.height));
+    for (int row = 0; row < run.height; ++row) {
         const auto* pixels = reinterpret_cast<const QRgb*>(scratch_.constScanLine(row));
-        for (int column = 0; column < right - left; ++column) {
-            if (const int alpha = qAlpha(pixels[column]); alpha != 0) {
-                mask.Cover(left + column, top + row, static_cast<std::uint8_t>(alpha));
-            }
+        std::uint8_t* alpha = run.alpha.data() + static_cast<std::ptrdiff_t>(row) * run.width;
+        for (int column = 0; column < run.width; ++column) {
+            alpha[column] = static_cast<std::uint8_t>(qAlpha(pixels[column]));
         }
     }
+    return run;
 }
 
 QtTextEngine::QtTextEngine() {
@@ -172,7 +219,10 @@ QtTextEngine::QtTextEngine() {
 
 std::shared_ptr<const win::text::MatchedFont> QtTextEngine::MatchFont(
     const win::text::FontDescription& font) {
-    return std::make_shared<QtMatchedFont>(font);
+    if (const auto* found = matched_.Find(font)) {
+        return *found;
+    }
+    return matched_.Insert(font, std::make_shared<QtMatchedFont>(font));
 }
 
 }  // namespace win::host::desktop

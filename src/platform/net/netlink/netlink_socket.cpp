@@ -1,5 +1,6 @@
 #include "platform/net/netlink/netlink_socket.h"
 
+#include <linux/if_link.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
 #include <sys/socket.h>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 namespace win::netlink {
 namespace {
@@ -14,10 +16,16 @@ namespace {
 // The user interface waits on this; the kernel answers at once, so a stall means trouble.
 constexpr timeval kReceiveTimeout{.tv_sec = 1, .tv_usec = 0};
 
+// The extension mask names the optional blocks wanted with each link; we read none of them
+// (virtual functions, bridge VLANs and the like), so it asks for none.
 struct LinkDumpRequest {
     nlmsghdr header;
     ifinfomsg info;
+    rtattr extensionMaskHeader;
+    std::uint32_t extensionMask;
 };
+static_assert(sizeof(LinkDumpRequest) ==
+              NLMSG_LENGTH(sizeof(ifinfomsg)) + RTA_LENGTH(sizeof(std::uint32_t)));
 
 }  // namespace
 
@@ -50,6 +58,9 @@ bool NetlinkSocket::SendLinkDumpRequest(std::uint32_t sequence) {
     request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
     request.header.nlmsg_seq = sequence;
     request.info.ifi_family = AF_UNSPEC;
+    request.extensionMaskHeader.rta_len = RTA_LENGTH(sizeof(std::uint32_t));
+    request.extensionMaskHeader.rta_type = IFLA_EXT_MASK;
+    request.extensionMask = 0;
 
     sockaddr_nl kernel{};
     kernel.nl_family = AF_NETLINK;

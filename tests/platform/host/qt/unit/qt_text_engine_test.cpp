@@ -140,6 +140,34 @@ TEST_F(QtTextEngineTest, DrawingStaysInsideTheMaskAndAtThePen) {
     EXPECT_EQ(std::accumulate(alpha.begin(), alpha.end(), 0), 0);
 }
 
+TEST_F(QtTextEngineTest, ARunDrawnAgainInksTheSamePixelsWhereverItLands) {
+    const auto font = Match("Tahoma", -12);
+    constexpr int kWidth = 60;
+    constexpr int kHeight = 20;
+    auto draw = [&](const std::string& text, int maskLeft, int maskWidth, int pen) {
+        std::vector<std::uint8_t> alpha(static_cast<std::size_t>(maskWidth) * kHeight, 0);
+        CoverageMask mask(maskLeft, 0, maskWidth, kHeight, alpha);
+        font->DrawRun(text, pen, 15, mask);
+        return alpha;
+    };
+    const auto first = draw("123 KB", 0, kWidth, 5);
+    ASSERT_GT(std::accumulate(first.begin(), first.end(), 0), 0);
+    EXPECT_EQ(draw("123 KB", 0, kWidth, 5), first);
+    EXPECT_EQ(draw("123 KB", 20, kWidth, 25), first) << "moved with its mask";
+    EXPECT_NE(draw("124 KB", 0, kWidth, 5), first);
+
+    const auto clipped = draw("123 KB", 0, 12, 5);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            EXPECT_EQ(clipped[static_cast<std::size_t>(y) * 12 + x],
+                      first[static_cast<std::size_t>(y) * kWidth + x]);
+        }
+    }
+
+    // A text far wider than the mask is drawn only where it shows, with the same ink.
+    EXPECT_EQ(draw(std::string(5000, 'H'), 0, kWidth, 5), draw(std::string(10, 'H'), 0, kWidth, 5));
+}
+
 TEST_F(QtTextEngineTest, InvalidUtf8IsDrawnAsReplacementNotSkipped) {
     const auto font = Match("Tahoma", -12);
     std::vector<int> advances;
