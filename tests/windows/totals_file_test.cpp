@@ -143,11 +143,21 @@ TEST_F(TotalsFileTest, FailedSaveKeepsTheStoredTotalAndSaysWhy) {
 TEST_F(TotalsFileTest, ReadOnlyFolderReportsFailure) {
     WriteFile(File(), "1000\r\n");
     fs::permissions(Folder(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (!FolderRefusesNewFiles()) {
-        GTEST_SKIP() << "running with privileges that ignore folder permissions";
+    if (FolderRefusesNewFiles()) {
+        EXPECT_TRUE(SaveTotals(File(), 2290.0));
+        EXPECT_EQ(ReadFile(File()), "1000\r\n");
+        return;
     }
-    EXPECT_TRUE(SaveTotals(File(), 2290.0));
-    EXPECT_EQ(ReadFile(File()), "1000\r\n");
+    // With privileges that ignore folder permissions, a read-only file system still refuses.
+    fs::permissions(Folder(), fs::perms::owner_all, fs::perm_options::add);
+    const fs::path mounted = Folder() / "read-only";
+    if (!MountSmallFileSystem(mounted, SmallFileSystem::ReadOnly, std::string(kTotalsFileName), "1000\r\n")) {
+        GTEST_SKIP() << "neither folder permissions nor a read-only file system can be had here";
+    }
+    const auto failure = SaveTotals(mounted / kTotalsFileName, 2290.0);
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->reason.empty());
+    EXPECT_EQ(ReadFile(mounted / kTotalsFileName), "1000\r\n");
 }
 
 TEST(TotalsFileSystemFolders, SaveWhereNoFileCanBeCreatedReportsFailure) {
