@@ -151,7 +151,8 @@ TEST_F(TotalsFileTest, ReadOnlyFolderReportsFailure) {
     // With privileges that ignore folder permissions, a read-only file system still refuses.
     fs::permissions(Folder(), fs::perms::owner_all, fs::perm_options::add);
     const fs::path mounted = Folder() / "read-only";
-    if (!MountSmallFileSystem(mounted, SmallFileSystem::ReadOnly, std::string(kTotalsFileName), "1000\r\n")) {
+    if (!MountSmallFileSystem(mounted, SmallFileSystem::ReadOnly, std::string(kTotalsFileName),
+                              "1000\r\n")) {
         GTEST_SKIP() << "neither folder permissions nor a read-only file system can be had here";
     }
     const auto failure = SaveTotals(mounted / kTotalsFileName, 2290.0);
