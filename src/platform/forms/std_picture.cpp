@@ -94,4 +94,9 @@ PictureRef LoadPicture(const std::filesystem::path& path, PictureType type, std:
     return picture;
 }
 
+PictureRef PictureFromPng(std::span<const std::uint8_t> png, PictureType type) {
+    png::PngReadResult decoded = png::DecodePng(png);
+    return decoded ? StdPicture::FromImage(*decoded.image, type) : nullptr;
+}
+
 }  // namespace win::forms

@@ -4,8 +4,10 @@
 // between the controls that show them. Sizes are kept in pixels and reported in HIMETRIC
 // (1/100 mm) as well, at 96 dots per inch.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/forms/gdi_object.h"
@@ -51,5 +53,8 @@ using PictureRef = std::shared_ptr<StdPicture>;
 // A PNG file as a picture; null, with the reason in `error`, when it cannot be read.
 PictureRef LoadPicture(const std::filesystem::path& path, PictureType type = PictureType::Bitmap,
                        std::string* error = nullptr);
+// Artwork built into the program as PNG bytes; null when they do not decode.
+PictureRef PictureFromPng(std::span<const std::uint8_t> png,
+                          PictureType type = PictureType::Bitmap);
 
 }  // namespace win::forms
