@@ -18,8 +18,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 std::optional<std::filesystem::path> UserSettingsFile() {
-    auto store =
-        win::detail::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    auto store = win::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return store ? store->FileOf("Quellan") : std::nullopt;
 }
 
