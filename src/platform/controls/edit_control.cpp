@@ -12,7 +12,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/text/text_engine.h"
 #include "platform/gdi/text/utf8.h"
-#include "platform/host/host.h"
+#include "platform/user/clipboard.h"
 #include "platform/user/user.h"
 
 namespace win::controls {
@@ -92,18 +92,16 @@ void AfterEdit(HWND edit, EditState& state, bool changed) {
 }
 
 void CopySelection(const EditState& state) {
-    host::Host* host = GetHost();
-    if (host != nullptr && state.text.HasSelection()) {
-        host->SetClipboardText(state.text.SelectedUtf8());
+    if (state.text.HasSelection()) {
+        SetClipboardText(state.text.SelectedUtf8());
     }
 }
 
 bool Paste(HWND edit, EditState& state) {
-    host::Host* host = GetHost();
-    if (host == nullptr || IsReadOnly(edit)) {
+    if (IsReadOnly(edit)) {
         return false;
     }
-    const std::optional<std::string> clipboard = host->ClipboardText();
+    const std::optional<std::string> clipboard = GetClipboardText();
     if (!clipboard) {
         return false;
     }
