@@ -11,6 +11,7 @@
 #include "app/program_options.h"
 #include "console/console_run.h"
 #include "platform/forms/settings_store.h"
+#include "platform/host/headless/headless_host.h"
 #include "shell/autostart_entry.h"
 
 namespace {
@@ -74,5 +75,6 @@ int main(int argc, char** argv) {
     if (facts.displayAvailable && !facts.desktopBuilt && !parsed.options.console) {
         std::cerr << "quellan: 此版本没有桌面窗口，改在终端中显示。\n";
     }
-    return quellan::console::RunConsole({parsed.options.ticks});
+    win::host::HeadlessHost desktop;
+    return quellan::console::RunConsole({parsed.options.ticks}, desktop);
 }

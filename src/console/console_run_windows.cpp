@@ -24,7 +24,7 @@ constexpr int kPollIntervalMs = 10;
 
 class WindowFigureSource final : public FigureSource {
 public:
-    WindowFigureSource() {
+    explicit WindowFigureSource(win::host::HeadlessHost& host) : host_(host) {
         win::AttachHost(host_);
         host_.SetLoopStep([] { win::ProcessPendingMessages(); });
         std::function<void()> tick = statistics_.tmrUpdate.Tick;
@@ -58,7 +58,7 @@ public:
     std::optional<TotalsSaveError> SaveTotal() override { return mini_.SaveAccumulatedTotal(); }
 
 private:
-    win::host::HeadlessHost host_;
+    win::host::HeadlessHost& host_;
     frmRight& mini_ = FrmRight();
     frmBandwidth& statistics_ = FrmBandwidth();
     std::vector<ConsoleFigures> ticks_;
@@ -67,9 +67,9 @@ private:
 
 }  // namespace
 
-int RunConsole(const ConsoleRunOptions& options) {
+int RunConsole(const ConsoleRunOptions& options, win::host::HeadlessHost& desktop) {
     win::terminal::TerminationSignals signals;
-    WindowFigureSource source;
+    WindowFigureSource source(desktop);
     return RunConsoleLoop(source, options, signals);
 }
 
