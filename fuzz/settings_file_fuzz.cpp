@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view key = rest.substr(0, second);
     std::string_view file = second == std::string_view::npos ? input : rest.substr(second + 1);
 
-    win::detail::FindIniValue(file, section, key);
-    win::detail::FindIniValue(file, "Connection", "Index");
+    win::FindIniValue(file, section, key);
+    win::FindIniValue(file, "Connection", "Index");
     return 0;
 }

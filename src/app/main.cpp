@@ -16,6 +16,7 @@
 #include "platform/forms/settings_store.h"
 #include "platform/instance/keeper_lock.h"
 #include "platform/instance/show_request.h"
+#include "platform/host/headless/headless_host.h"
 #include "shell/autostart_entry.h"
 #include "windows/totals_file.h"
 
@@ -24,8 +25,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 std::optional<std::filesystem::path> UserSettingsFile() {
-    auto store =
-        win::detail::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    auto store = win::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return store ? store->FileOf("Quellan") : std::nullopt;
 }
 
@@ -125,5 +125,6 @@ int main(int argc, char** argv) {
     if (!saves) {
         std::cerr << kKeptElsewhereNote;
     }
-    return quellan::console::RunConsole({parsed.options.ticks, saves});
+    win::host::HeadlessHost desktop;
+    return quellan::console::RunConsole({parsed.options.ticks, saves}, desktop);
 }

@@ -1,21 +1,11 @@
 #include "button/theme_in_use.h"
 
 #include "platform/user/module_exports.h"
-#include "platform/user/session.h"
+#include "platform/user/visual_styles.h"
 
 namespace quellan {
 
 using namespace win;
-
-namespace {
-
-// The theme library's answer: the host lends the desktop's visual style.
-bool IsAppThemed() {
-    user::Session* session = user::Current();
-    return session != nullptr && session->Host().GetTheme() != nullptr;
-}
-
-}  // namespace
 
 bool IsFunctionExported(std::string_view function, std::string_view library) {
     HMODULE module = GetModuleHandle(library);

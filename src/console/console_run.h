@@ -7,6 +7,10 @@
 
 #include <optional>
 
+namespace win::host {
+class HeadlessHost;
+}
+
 namespace quellan::console {
 
 struct ConsoleRunOptions {
@@ -17,7 +21,7 @@ struct ConsoleRunOptions {
 };
 
 // The process's exit status: 0, or 1 when the total could not be saved (the reason is written
-// to standard error).
-int RunConsole(const ConsoleRunOptions& options);
+// to standard error). The program's windows run on the given in-memory desktop.
+int RunConsole(const ConsoleRunOptions& options, win::host::HeadlessHost& desktop);
 
 }  // namespace quellan::console

@@ -27,7 +27,7 @@ constexpr std::int64_t kLongestWaitMs = 1000;
 
 class WindowFigureSource final : public FigureSource {
 public:
-    WindowFigureSource() {
+    explicit WindowFigureSource(win::host::HeadlessHost& host) : host_(host) {
         win::AttachHost(host_);
         host_.SetLoopStep([] { win::ProcessPendingMessages(); });
         std::function<void()> tick = statistics_.tmrUpdate.Tick;
@@ -74,7 +74,7 @@ private:
         return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start_).count();
     }
 
-    win::host::HeadlessHost host_;
+    win::host::HeadlessHost& host_;
     frmRight& mini_ = FrmRight();
     frmBandwidth& statistics_ = FrmBandwidth();
     std::vector<ConsoleFigures> ticks_;
@@ -83,9 +83,9 @@ private:
 
 }  // namespace
 
-int RunConsole(const ConsoleRunOptions& options) {
+int RunConsole(const ConsoleRunOptions& options, win::host::HeadlessHost& desktop) {
     win::terminal::TerminationSignals signals;
-    WindowFigureSource source;
+    WindowFigureSource source(desktop);
     return RunConsoleLoop(source, options, signals);
 }
 

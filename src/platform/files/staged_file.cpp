@@ -11,7 +11,6 @@
 #include <utility>
 
 namespace quellan::files {
-namespace detail {
 namespace {
 
 std::error_code LastError() {
@@ -92,23 +91,22 @@ void FlushFolder(const std::filesystem::path& folder) {
 }
 
 }  // namespace
-}  // namespace detail
 
 std::variant<StagedFile, FileError> StagedFile::Create(const std::filesystem::path& target,
                                                        std::string_view contents) {
     constexpr unsigned kAttempts = 16;
     for (unsigned attempt = 0;; ++attempt) {
-        std::filesystem::path temporary = detail::TemporaryPathFor(target, attempt);
-        detail::UniqueFd fd(
+        std::filesystem::path temporary = TemporaryPathFor(target, attempt);
+        UniqueFd fd(
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
         if (!fd.IsOpen()) {
             if (errno == EEXIST && attempt + 1 < kAttempts) {
                 continue;
             }
-            return FileError{FileStep::CreateTemporary, detail::LastError()};
+            return FileError{FileStep::CreateTemporary, LastError()};
         }
         StagedFile staged(target, temporary);
-        if (auto error = detail::WriteAndFlush(fd, contents)) {
+        if (auto error = WriteAndFlush(fd, contents)) {
             return *error;  // the staged file removes its temporary copy
         }
         return staged;
@@ -131,10 +129,10 @@ StagedFile::~StagedFile() {
 
 std::optional<FileError> StagedFile::Commit() && {
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        return FileError{FileStep::Replace, detail::LastError()};
+        return FileError{FileStep::Replace, LastError()};
     }
     pending_ = false;
-    detail::FlushFolder(target_.parent_path());
+    FlushFolder(target_.parent_path());
     return std::nullopt;
 }
 

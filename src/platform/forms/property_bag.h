@@ -47,10 +47,9 @@ private:
     std::vector<std::pair<std::string, PropertyValue>> values_;
 };
 
-namespace detail {
-
+// A number held as one arithmetic type, read as another; nothing when it does not fit.
 template <class T>
-std::optional<T> ConvertNumber(const PropertyValue& value) {
+std::optional<T> ConvertPropertyNumber(const PropertyValue& value) {
     if constexpr (std::is_arithmetic_v<T>) {
         return std::visit(
             [](const auto& held) -> std::optional<T> {
@@ -76,8 +75,6 @@ std::optional<T> ConvertNumber(const PropertyValue& value) {
     }
 }
 
-}  // namespace detail
-
 template <class T>
 T PropertyBag::ReadProperty(std::string_view name, T defaultValue) const {
     const PropertyValue* value = Find(name);
@@ -87,7 +84,7 @@ T PropertyBag::ReadProperty(std::string_view name, T defaultValue) const {
     if (const T* exact = std::get_if<T>(value)) {
         return *exact;
     }
-    return detail::ConvertNumber<T>(*value).value_or(std::move(defaultValue));
+    return ConvertPropertyNumber<T>(*value).value_or(std::move(defaultValue));
 }
 
 }  // namespace win::forms

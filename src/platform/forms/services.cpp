@@ -6,24 +6,32 @@
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
 #include "platform/user/messaging.h"
+#include "platform/user/shell_execute.h"
 #include "platform/user/user.h"
 
 namespace win::forms {
 namespace {
 
-host::ProcessWindowHint HintOf(int windowStyle) {
+// The window manager's show command for a started program's window style.
+int ShowCommandOf(int windowStyle) {
     switch (windowStyle) {
         case vbHide:
-            return host::ProcessWindowHint::Hidden;
+            return SW_HIDE;
         case vbMinimizedFocus:
+            return SW_SHOWMINIMIZED;
         case vbMinimizedNoFocus:
-            return host::ProcessWindowHint::Minimized;
+            return SW_SHOWMINNOACTIVE;
         case vbMaximizedFocus:
-            return host::ProcessWindowHint::Maximized;
+            return SW_SHOWMAXIMIZED;
+        case vbNormalNoFocus:
+            return SW_SHOWNOACTIVATE;
         default:
-            return host::ProcessWindowHint::Normal;
+            return SW_SHOWNORMAL;
     }
 }
+
+// ShellExecute's results above this mean success.
+constexpr LONG_PTR kShellSucceededAbove = 32;
 
 enum class Key { Tab, BackTab, Enter, Escape };
 
@@ -135,19 +143,11 @@ void DoEvents() {
 }
 
 bool Shell(const std::vector<std::string>& argv, int windowStyle) {
-    host::Host* desktop = GetHost();
-    if (!desktop || argv.empty() || argv.front().empty()) {
-        return false;
-    }
-    return desktop->StartDetachedProcess(argv, HintOf(windowStyle));
+    return ShellExecuteProcess(nullptr, argv, ShowCommandOf(windowStyle)) > kShellSucceededAbove;
 }
 
 bool OpenUrl(std::string_view url) {
-    host::Host* desktop = GetHost();
-    if (!desktop || url.empty()) {
-        return false;
-    }
-    return desktop->OpenUrl(url);
+    return ShellExecute(nullptr, "open", url, "", "", SW_SHOWNORMAL) > kShellSucceededAbove;
 }
 
 }  // namespace win::forms

@@ -7,7 +7,6 @@
 #include <system_error>
 
 namespace win {
-namespace detail {
 namespace {
 
 constexpr std::string_view kSettingsFileName = "settings.ini";
@@ -122,12 +121,9 @@ std::string SettingsStore::GetSetting(std::string_view appName, std::string_view
     return value ? *value : std::string(defaultValue);
 }
 
-}  // namespace detail
-
 std::string GetSetting(std::string_view appName, std::string_view section, std::string_view key,
                        std::string_view defaultValue) {
-    auto store =
-        detail::SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    auto store = SettingsStore::ForUser(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (!store) {
         return std::string(defaultValue);
     }

@@ -16,8 +16,6 @@ namespace win {
 std::string GetSetting(std::string_view appName, std::string_view section, std::string_view key,
                        std::string_view defaultValue = "");
 
-namespace detail {
-
 inline constexpr std::size_t kSettingsFileLimit = 1024 * 1024;
 
 class SettingsStore {
@@ -41,5 +39,4 @@ private:
 std::optional<std::string> FindIniValue(std::string_view iniText, std::string_view section,
                                         std::string_view key);
 
-}  // namespace detail
 }  // namespace win

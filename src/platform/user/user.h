@@ -3,6 +3,7 @@
 // The whole window manager the program and the controls use.
 
 #include "platform/user/activation.h"
+#include "platform/user/clipboard.h"
 #include "platform/user/cursor.h"
 #include "platform/user/def_window_proc.h"
 #include "platform/user/desktop.h"

@@ -8,7 +8,7 @@
 
 #include "platform/files/temporary_folder.h"
 
-namespace win::detail {
+namespace win {
 namespace {
 
 namespace fs = std::filesystem;
@@ -118,4 +118,4 @@ TEST_F(SettingsStoreTest, GetSettingReadsTheUsersStore) {
 }
 
 }  // namespace
-}  // namespace win::detail
+}  // namespace win

@@ -196,6 +196,50 @@ TEST_F(InputRoutingTest, OpeningAnAddressGoesToTheDesktop) {
     EXPECT_LE(ShellExecute(form, "", "http://127.0.0.1/", "", "", SW_SHOWNORMAL), 32);
 }
 
+TEST_F(InputRoutingTest, StartingAProgramGoesToTheDesktopWithItsShowCommand) {
+    using host::ProcessWindowHint;
+    const struct {
+        int show;
+        ProcessWindowHint hint;
+    } cases[] = {
+        {SW_HIDE, ProcessWindowHint::Hidden},
+        {SW_SHOWNORMAL, ProcessWindowHint::Normal},
+        {SW_SHOWMINIMIZED, ProcessWindowHint::Minimized},
+        {SW_MINIMIZE, ProcessWindowHint::Minimized},
+        {SW_SHOWMINNOACTIVE, ProcessWindowHint::Minimized},
+        {SW_SHOWMAXIMIZED, ProcessWindowHint::Maximized},
+        {SW_SHOWNOACTIVATE, ProcessWindowHint::Normal},
+    };
+    for (const auto& c : cases) {
+        EXPECT_GT(ShellExecuteProcess(form, {"/bin/true", "a b"}, c.show), 32) << c.show;
+        ASSERT_FALSE(desktop.Host().StartedProcesses().empty());
+        EXPECT_EQ(desktop.Host().StartedProcesses().back().hint, c.hint) << c.show;
+    }
+    EXPECT_EQ(desktop.Host().StartedProcesses().back().argv,
+              (std::vector<std::string>{"/bin/true", "a b"}));
+    const std::size_t started = desktop.Host().StartedProcesses().size();
+    EXPECT_EQ(ShellExecuteProcess(form, {}, SW_SHOWNORMAL), SE_ERR_FILE_NOT_FOUND);
+    EXPECT_EQ(ShellExecuteProcess(form, {""}, SW_SHOWNORMAL), SE_ERR_FILE_NOT_FOUND);
+    EXPECT_EQ(desktop.Host().StartedProcesses().size(), started);
+    desktop.Host().SetServicesSucceed(false);
+    EXPECT_LE(ShellExecuteProcess(form, {"/bin/true"}, SW_SHOWNORMAL), 32);
+}
+
+TEST_F(InputRoutingTest, TheClipboardIsTheDesktops) {
+    EXPECT_FALSE(GetClipboardText());
+    EXPECT_TRUE(SetClipboardText("流量 1"));
+    EXPECT_EQ(desktop.Host().ClipboardText(), "流量 1");
+    desktop.Host().SetClipboardText("other");
+    EXPECT_EQ(GetClipboardText(), "other");
+}
+
+TEST(DesktopServicesWithoutDesktop, FailAndStartNothing) {
+    DetachHost();
+    EXPECT_FALSE(SetClipboardText("x"));
+    EXPECT_FALSE(GetClipboardText());
+    EXPECT_EQ(ShellExecuteProcess(nullptr, {"/bin/true"}, SW_SHOWNORMAL), SE_ERR_NOASSOC);
+}
+
 TEST_F(InputRoutingTest, KeysGoToTheFocusAndAltMakesThemSystemKeys) {
     SetFocus(right);
     desktop.Host().KeyDown(VK_SPACE);
