@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -303,6 +304,45 @@ TEST_F(ButtonModel, SettingAPropertyLoadsTheFormFirstAndTheValueStays) {
     EXPECT_TRUE(form.IsLoaded());
     EXPECT_EQ(form.cmdPush.Caption(), "查看&Menu");
     EXPECT_EQ(form.cmdPush.AccessKeys(), "m");
+}
+
+// What the form hears from each setter: the names a form designer marks as changed, some of
+// them spelt unlike their property.
+TEST_F(ButtonModel, SettersNameWhatChangedToTheForm) {
+    struct Case {
+        const char* what;
+        std::function<void(lumbutton&)> set;
+        std::vector<std::string> notices;
+    };
+    const std::vector<Case> cases{
+        {"caption", [](lumbutton& b) { b.SetCaption("&Go"); }, {"Caption"}},
+        {"back colour", [](lumbutton& b) { b.SetBackColor(0x00FFD1AD); }, {"BackColor"}},
+        {"tooltip colour", [](lumbutton& b) { b.SetTooltipBackColor(0xFF); }, {"TooltipBackcolor"}},
+        {"tooltip icon", [](lumbutton& b) { b.SetToolTipIcon(TooltipIconInfo); }, {"TooltipIcon"}},
+        {"tooltip type", [](lumbutton& b) { b.SetToolTipType(TooltipBalloon); }, {"ToolTipType"}},
+        {"value of a push button", [](lumbutton& b) { b.SetValue(true); }, {}},
+        {"mode", [](lumbutton& b) { b.SetMode(ModeCheck); }, {"Value", "Mode"}},
+        {"value of a check button", [](lumbutton& b) { b.SetValue(false); }, {"Value"}},
+        {"mouse icon",
+         [](lumbutton& b) { b.SetMouseIcon(SmallPicture(PictureType::Icon)); },
+         {"HandPointer", "MouseIcon"}},
+        {"no mouse icon", [](lumbutton& b) { b.SetMouseIcon(nullptr); }, {"MouseIcon"}},
+        {"hot picture first",
+         [](lumbutton& b) { b.SetPictureHot(SmallPicture()); },
+         {"PictureNormal"}},
+    };
+    form.cmdPush.SetCaption("x");
+    for (const Case& c : cases) {
+        form.SaveProperties();
+        ASSERT_FALSE(form.HasUnsavedProperties());
+        c.set(form.cmdPush);
+        std::vector<std::string> expected;
+        for (const std::string& notice : c.notices) {
+            expected.push_back("cmdPush." + notice);
+        }
+        EXPECT_EQ(form.ChangedProperties(), expected) << c.what;
+        EXPECT_EQ(form.HasUnsavedProperties(), !expected.empty()) << c.what;
+    }
 }
 
 TEST_F(ButtonModel, HelpTextsAreListedForEveryPropertyMethodAndEvent) {

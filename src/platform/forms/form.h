@@ -111,8 +111,11 @@ public:
     // Writes every user control's properties into its store.
     void SaveProperties();
     // A user control reported a changed property since the last save.
-    bool HasUnsavedProperties() const { return unsavedProperties_; }
-    void MarkPropertiesChanged() { unsavedProperties_ = true; }
+    bool HasUnsavedProperties() const { return !changedProperties_.empty(); }
+    // What the controls reported since the last save, as "control.property", in order: what a
+    // form designer would mark as changed.
+    const std::vector<std::string>& ChangedProperties() const { return changedProperties_; }
+    void MarkPropertyChanged(std::string_view controlName, std::string_view propertyName);
     // Tells every control that an ambient property changed.
     void NotifyAmbientChanged(std::string_view name);
     // Tells every control that something was shown or hidden.
@@ -193,7 +196,7 @@ private:
     FontSubscription fontSubscription_;
     HWND hwnd_;
     bool designMode_ = false;
-    bool unsavedProperties_ = false;
+    std::vector<std::string> changedProperties_;
     std::map<std::string, PropertyBag, std::less<>> propertyStores_;
 };
 

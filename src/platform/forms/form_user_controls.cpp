@@ -63,7 +63,11 @@ void Form::SaveProperties() {
     for (Control* control : AllControls()) {
         control->WriteStoredProperties();
     }
-    unsavedProperties_ = false;
+    changedProperties_.clear();
+}
+
+void Form::MarkPropertyChanged(std::string_view controlName, std::string_view propertyName) {
+    changedProperties_.push_back(std::string(controlName) + "." + std::string(propertyName));
 }
 
 void Form::NotifyAmbientChanged(std::string_view name) {

@@ -130,8 +130,8 @@ void UserControl::OnAmbientChanged(std::string_view name) {
 
 // ---- properties --------------------------------------------------------------------------------
 
-void UserControl::PropertyChanged(std::string_view) {
-    Owner().MarkPropertiesChanged();
+void UserControl::PropertyChanged(std::string_view propertyName) {
+    Owner().MarkPropertyChanged(Name(), propertyName);
 }
 
 void UserControl::SaveProperties() {
