@@ -80,3 +80,32 @@ function(quellan_folder_test name)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     quellan_test(${name} SOURCES ${sources} DEPS ${ARG_DEPS} LABELS ${ARG_LABELS})
 endfunction()
+
+# quellan_embed_pngs(out HEADER header PICTURES name ...): each assets/<name>.png built in as a
+# function <Name>Png() (frm_right_icon gives FrmRightIconPng) declared in `header`; the generated
+# sources are appended to `out`.
+function(quellan_embed_pngs out)
+    cmake_parse_arguments(ARG "" "HEADER" "PICTURES" ${ARGN})
+    set(sources ${${out}})
+    set(embed ${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake)
+    foreach(picture IN LISTS ARG_PICTURES)
+        string(REPLACE "_" ";" words ${picture})
+        set(function "")
+        foreach(word IN LISTS words)
+            string(SUBSTRING ${word} 0 1 first)
+            string(TOUPPER ${first} first)
+            string(SUBSTRING ${word} 1 -1 rest)
+            string(APPEND function ${first}${rest})
+        endforeach()
+        set(png ${PROJECT_SOURCE_DIR}/assets/${picture}.png)
+        set(source ${CMAKE_CURRENT_BINARY_DIR}/${picture}_png.cpp)
+        add_custom_command(
+            OUTPUT ${source}
+            COMMAND ${CMAKE_COMMAND} -DINPUT=${png} -DOUTPUT=${source} -DHEADER=${ARG_HEADER}
+                    -DFUNCTION=${function}Png -P ${embed}
+            DEPENDS ${png} ${embed}
+            VERBATIM)
+        list(APPEND sources ${source})
+    endforeach()
+    set(${out} ${sources} PARENT_SCOPE)
+endfunction()
