@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -47,6 +48,7 @@ public:
     HWND NextWindow() { return HWND::FromValue(Take(nextWindow_, 2)); }
     HMENU NextMenu() { return HMENU::FromValue(Take(nextMenu_, 2)); }
     LONG_PTR NextProcedure() { return Take(nextProcedure_, 16); }
+    LONG_PTR NextTheme() { return Take(nextTheme_, 1); }
     // Which session holds the sequence now: 1 for the first one attached in the run.
     std::uint64_t Serial() const { return serial_; }
     void StartSession() { ++serial_; }
@@ -57,6 +59,7 @@ private:
     LONG_PTR nextWindow_ = 0x10010;
     LONG_PTR nextMenu_ = 0x20010;
     LONG_PTR nextProcedure_ = 0x10000;
+    LONG_PTR nextTheme_ = 1;
     std::uint64_t serial_ = 0;
 };
 
@@ -98,6 +101,8 @@ public:
     ProcedureTable procedures;
     MenuTable menus;
     HandleSequence sequence;
+    // Theme handles handed out and not closed yet; a closed one is refused from then on.
+    std::set<LONG_PTR> openThemes;
 
     // Tells the host when the next timer is due.
     void UpdateWakeUp();

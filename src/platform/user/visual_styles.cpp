@@ -1,7 +1,6 @@
 #include "platform/user/visual_styles.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "platform/gdi/device_access.h"
@@ -14,24 +13,15 @@ namespace win {
 
 namespace {
 
-// The theme handles handed out and not closed yet; a closed one is refused from then on.
-struct OpenThemes {
-    std::set<LONG_PTR> live;
-    LONG_PTR next = 1;
-};
-
-OpenThemes& Themes() {
-    static OpenThemes themes;
-    return themes;
-}
-
 host::Theme* HostTheme() {
     user::Session* session = user::Current();
     return session == nullptr ? nullptr : session->Host().GetTheme();
 }
 
 host::Theme* ThemeOf(HTHEME theme) {
-    return Themes().live.contains(theme.Value()) ? HostTheme() : nullptr;
+    user::Session* session = user::Current();
+    return session != nullptr && session->openThemes.contains(theme.Value()) ? HostTheme()
+                                                                             : nullptr;
 }
 
 bool NamesPushButton(std::string_view classList) {
@@ -82,14 +72,16 @@ HTHEME OpenThemeData(HWND hwnd, std::string_view classList) {
     if (HostTheme() == nullptr || !IsWindow(hwnd) || !NamesPushButton(classList)) {
         return nullptr;
     }
-    OpenThemes& themes = Themes();
-    const LONG_PTR value = themes.next++;
-    themes.live.insert(value);
+    user::Session* session = user::Current();
+    const LONG_PTR value = session->sequence.NextTheme();
+    session->openThemes.insert(value);
     return HTHEME::FromValue(value);
 }
 
 HRESULT CloseThemeData(HTHEME theme) {
-    return Themes().live.erase(theme.Value()) == 1 ? S_OK : E_INVALIDARG;
+    user::Session* session = user::Current();
+    return session != nullptr && session->openThemes.erase(theme.Value()) == 1 ? S_OK
+                                                                               : E_INVALIDARG;
 }
 
 HRESULT GetThemeBackgroundRegion(HTHEME theme, HDC, int partId, int stateId, const RECT* rect,
