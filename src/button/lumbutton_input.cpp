@@ -9,17 +9,6 @@
 #include "platform/user/virtual_keys.h"
 
 namespace quellan {
-namespace {
-
-constexpr int kEnter = 13;
-constexpr int kSpace = 32;
-constexpr int kEscape = 27;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-
-}  // namespace
 
 // ---- raising events ----------------------------------------------------------------------------
 
@@ -214,21 +203,21 @@ void lumbutton::MenuClosedAway() {
 
 void lumbutton::UserControl_KeyDown(int& keyCode, int shift) {
     switch (keyCode) {
-        case kEnter:
+        case win::VK_RETURN:
             Raise(Click);
             break;
-        case kSpace:
+        case win::VK_SPACE:
             if (shift == win::forms::vbAltMask) {
                 return;
             }
             SpaceKeyDown();
             break;
-        case kLeft:
-        case kUp:
+        case win::VK_LEFT:
+        case win::VK_UP:
             win::forms::SendKeys("+{TAB}");
             break;
-        case kRight:
-        case kDown:
+        case win::VK_RIGHT:
+        case win::VK_DOWN:
             win::forms::SendKeys("{TAB}");
             break;
         default:
@@ -271,7 +260,7 @@ void lumbutton::UserControl_KeyPress(int& keyAscii) {
 }
 
 void lumbutton::UserControl_KeyUp(int& keyCode, int shift) {
-    if (keyCode != kSpace) {
+    if (keyCode != win::VK_SPACE) {
         return;
     }
     win::ReleaseCapture();
@@ -296,7 +285,7 @@ void lumbutton::UserControl_AccessKeyPress(int keyAscii) {
         flags_.spaceDown = false;
         flags_.mouseDown = false;
     }
-    const bool enterOrEscape = keyAscii == kEscape || keyAscii == kEnter;
+    const bool enterOrEscape = keyAscii == win::VK_ESCAPE || keyAscii == win::VK_RETURN;
     if (props_.mode == ModeCheck) {
         if (enterOrEscape) {
             return;
