@@ -28,10 +28,10 @@ win::POINT SkinSource(int x, int y, int w, int h) {
 }
 
 // Where the focus rectangle's dots fall; in one place so that a change in how the dots are laid
-// out is mended here alone.
-// The focus rectangle dots the pixels whose x + y is odd: its top-left corner stays clear.
-bool IsFocusDot(int x, int y) {
-    return (x + y) % 2 == 1;
+// out is mended here alone. They run round the outline from its top-right pixel, which is one,
+// so they are the pixels whose x + y has that corner's parity.
+bool IsFocusDot(int x, int y, const win::RECT& focus) {
+    return (x + y - (focus.right - 1) - focus.top) % 2 == 0;
 }
 
 class ButtonImagesTest : public SkinTest {
@@ -156,6 +156,7 @@ TEST_F(ButtonImagesTest, AnAmpersandUnderlinesTheNextLetter) {
 }
 
 TEST_F(ButtonImagesTest, OnlyTheImagesRenderedWithTheFocusCarryTheFocusRectangle) {
+    const win::RECT kFocus{2, 2, kButtonWidth - 2, kButtonHeight - 2};
     Render("");
     const std::vector<std::uint32_t> unfocused[] = {Image(0), Image(1), Image(2), Image(3)};
     win::SetFocus(ok);
@@ -164,7 +165,7 @@ TEST_F(ButtonImagesTest, OnlyTheImagesRenderedWithTheFocusCarryTheFocusRectangle
         for (int x = 2; x < kButtonWidth - 2; ++x) {
             const int i = 2 * kButtonWidth + x;
             const std::uint32_t expected =
-                IsFocusDot(x, 2) ? unfocused[state][i] ^ 0xFFFFFF : unfocused[state][i];
+                IsFocusDot(x, 2, kFocus) ? unfocused[state][i] ^ 0xFFFFFF : unfocused[state][i];
             EXPECT_EQ(focused[i], expected) << "state " << state << " x " << x;
         }
     }

@@ -64,15 +64,17 @@ bool AlphaBlend(HDC destination, int x, int y, int width, int height, HDC source
     if ((blend.AlphaFormat & AC_SRC_ALPHA) != 0) {
         gdi::TransferPixels(
             *target, to, pixels, sourceRect,
-            [&](std::uint32_t& d, std::uint32_t s) { d = BlendPremultiplied(d, s, alpha); });
+            [&](std::uint32_t& d, std::uint32_t s) { d = BlendPremultiplied(d, s, alpha); },
+            gdi::ShrinkRule::Sample);
         return true;
     }
     if (alpha == 0) {
         return true;
     }
-    gdi::TransferPixels(*target, to, pixels, sourceRect, [&](std::uint32_t& d, std::uint32_t s) {
-        d = gdi::BlendPixel(s, d, alpha);
-    });
+    gdi::TransferPixels(
+        *target, to, pixels, sourceRect,
+        [&](std::uint32_t& d, std::uint32_t s) { d = gdi::BlendPixel(s, d, alpha); },
+        gdi::ShrinkRule::Sample);
     return true;
 }
 

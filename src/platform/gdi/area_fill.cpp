@@ -34,6 +34,11 @@ void FrameSurfaceRect(DeviceContext& dc, const RECT& r, std::uint32_t pixel) {
     }
 }
 
+RECT PatternArea(const DeviceContext& dc, std::int64_t x, std::int64_t y, std::int64_t width,
+                 std::int64_t height) {
+    return gdi::PatternCoverage(dc.SurfaceX(x), dc.SurfaceY(y), width, height);
+}
+
 const gdi::BrushObject* FindBrush(HBRUSH brush) {
     return gdi::ObjectTable::Instance().Find<gdi::BrushObject>(brush);
 }
@@ -46,8 +51,12 @@ bool FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (context == nullptr || object == nullptr || rect == nullptr) {
         return false;
     }
-    if (!object->DrawsNothing() && !IsEmpty(*rect)) {
-        context->FillSurfaceRect(context->LogicalToSurface(*rect),
+    // The rectangle is filled as PatBlt covers it, so one given right to left or bottom to top
+    // fills the mirrored area.
+    if (!object->DrawsNothing()) {
+        const std::int64_t width = std::int64_t{rect->right} - rect->left;
+        const std::int64_t height = std::int64_t{rect->bottom} - rect->top;
+        context->FillSurfaceRect(PatternArea(*context, rect->left, rect->top, width, height),
                                  gdi::PixelFromColor(object->logBrush.lbColor));
     }
     return true;
@@ -99,16 +108,7 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
     if (context == nullptr) {
         return false;
     }
-    // A negative extent mirrors the area about the starting pixel, which stays covered:
-    // (x, width -3) covers x - 2 .. x.
-    auto span = [](std::int64_t from, std::int64_t extent) {
-        return extent >= 0 ? std::pair{from, from + extent}
-                           : std::pair{from + extent + 1, from + 1};
-    };
-    const auto [left, right] = span(x, width);
-    const auto [top, bottom] = span(y, height);
-    const RECT r = gdi::ClampedRect(context->SurfaceX(left), context->SurfaceY(top),
-                                    context->SurfaceX(right), context->SurfaceY(bottom));
+    const RECT r = PatternArea(*context, x, y, width, height);
     const gdi::BrushObject& brush = context->Brush();
     const std::uint32_t brushPixel = gdi::PixelFromColor(brush.logBrush.lbColor);
     switch (rop) {

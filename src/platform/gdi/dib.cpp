@@ -89,6 +89,35 @@ bool HoldsRows(std::span<const BYTE> bits, const DibFormat& format, std::int64_t
                static_cast<std::uint64_t>(format.rowBytes) * static_cast<std::uint64_t>(rows);
 }
 
+// Whether any of the source rectangle (extents may be negative) lies in the picture.
+bool SourceMeetsPicture(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
+                        const DibFormat& format) {
+    const std::int64_t left = std::min(x, x + width);
+    const std::int64_t top = std::min(y, y + height);
+    return left < format.width && left + std::abs(width) > 0 && top < format.rows &&
+           top + std::abs(height) > 0;
+}
+
+// The count SetDIBitsToDevice reports. A bottom-up picture counts the band's scan lines from
+// its first up to the last one the source rows reach, nothing when the two do not meet; a
+// top-down picture counts every line given unless the source rows start past the band.
+int ScanLinesSet(const DibFormat& format, std::int64_t sourceX, std::int64_t sourceY,
+                 std::int64_t width, std::int64_t height, std::int64_t startScan,
+                 std::int64_t lineCount) {
+    if (width == 0 || sourceX >= format.width || sourceX + width <= 0) {
+        return 0;
+    }
+    if (!format.bottomUp) {
+        return sourceY >= startScan + lineCount ? 0 : static_cast<int>(lineCount);
+    }
+    const std::int64_t bandEnd = std::min(startScan + lineCount, std::int64_t{format.rows});
+    const std::int64_t reach = std::min(bandEnd, sourceY + height);
+    if (std::max(startScan, sourceY) >= reach) {
+        return 0;
+    }
+    return static_cast<int>(reach - startScan);
+}
+
 }  // namespace
 
 std::int64_t DibRowBytes(std::int64_t width, int bitsPerPixel) {
@@ -115,7 +144,9 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int 
     const gdi::TransferRect from{sourceX, top, sourceWidth, sourceHeight};
     gdi::TransferPixels(*target, to, pixels, from,
                         [](std::uint32_t& d, std::uint32_t s) { d = s; });
-    return std::abs(sourceHeight);
+    // The count is the picture's height, whatever part of it was drawn.
+    return SourceMeetsPicture(sourceX, sourceY, sourceWidth, sourceHeight, *format) ? format->rows
+                                                                                    : 0;
 }
 
 int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
@@ -134,17 +165,18 @@ int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourc
     }
     std::vector<std::uint32_t> decoded;
     const gdi::PixelSource band = DecodeRows(bits, *format, lines, decoded);
-    // Destination row j shows scan line sourceY + height - 1 - j of a bottom-up picture and
-    // sourceY + j of a top-down one; the band holds scan lines startScan ... startScan + lines - 1.
-    const std::int64_t bandTop = format->bottomUp ? std::int64_t{startScan} + lines - sourceY -
-                                                        static_cast<std::int64_t>(height)
-                                                  : std::int64_t{sourceY} - startScan;
+    // Scan lines and sourceY count from the picture's bottom whichever way its rows are stored:
+    // destination row j shows scan line sourceY + height - 1 - j, and the band holds scan lines
+    // startScan ... startScan + lines - 1, the highest first once decoded.
+    const std::int64_t bandTop =
+        std::int64_t{startScan} + lines - sourceY - static_cast<std::int64_t>(height);
     const gdi::TransferRect to{target->SurfaceX(x), target->SurfaceY(y),
                                static_cast<std::int64_t>(width), static_cast<std::int64_t>(height)};
     const gdi::TransferRect from{sourceX, bandTop, static_cast<std::int64_t>(width),
                                  static_cast<std::int64_t>(height)};
     gdi::TransferPixels(*target, to, band, from, [](std::uint32_t& d, std::uint32_t s) { d = s; });
-    return lines;
+    return ScanLinesSet(*format, sourceX, sourceY, static_cast<std::int64_t>(width),
+                        static_cast<std::int64_t>(height), startScan, lineCount);
 }
 
 int GetDIBits(HDC dc, HBITMAP bitmap, UINT startScan, UINT lineCount, std::span<BYTE> bits,

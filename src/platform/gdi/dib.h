@@ -47,14 +47,16 @@ std::int64_t DibRowBytes(std::int64_t width, int bitsPerPixel);
 
 // Copies the source rectangle (in picture coordinates: for a bottom-up DIB the origin is the
 // bottom-left corner, as Windows has it) scaled onto the destination rectangle. Returns the
-// number of source rows, or 0 on failure (nothing drawn). Only SRCCOPY is supported.
+// picture's height when the source rectangle meets the picture, otherwise 0, as on failure
+// (nothing drawn). Only SRCCOPY is supported.
 int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY,
                   int sourceWidth, int sourceHeight, std::span<const BYTE> bits,
                   const BITMAPINFO* info, UINT usage, DWORD rop);
 
 // Copies width × height pixels unscaled; `bits` holds `lineCount` scan lines starting at scan
-// line `startScan` (scan lines count from the bottom of a bottom-up DIB). Returns the number of
-// scan lines set, 0 on failure.
+// line `startScan` (scan lines, and sourceY, count from the bottom of the picture whichever way
+// its rows are stored). Returns the number of scan lines set (see ScanLinesSet in the source for
+// how they are counted), 0 on failure.
 int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
                       UINT startScan, UINT lineCount, std::span<const BYTE> bits,
                       const BITMAPINFO* info, UINT usage);

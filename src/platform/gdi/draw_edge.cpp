@@ -122,9 +122,13 @@ bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
         DrawRing(*context, r, outer, flags);
         DrawRing(*context, r, inner, flags);
     }
-    if (!refused && (flags & BF_MIDDLE) != 0 && !IsEmpty(r)) {
+    if (!refused && (flags & BF_MIDDLE) != 0) {
+        // Filled as FillRect fills: borders wider than the rectangle leave it inside out, and
+        // the mirrored area is painted over them.
         const int face = (flags & BF_MONO) != 0 ? COLOR_WINDOW : COLOR_BTNFACE;
-        context->FillSurfaceRect(r, gdi::PixelFromColor(GetSysColor(face)));
+        context->FillSurfaceRect(gdi::PatternCoverage(r.left, r.top, std::int64_t{r.right} - r.left,
+                                                      std::int64_t{r.bottom} - r.top),
+                                 gdi::PixelFromColor(GetSysColor(face)));
     }
     if ((flags & BF_ADJUST) != 0) {
         rect->left += r.left - before.left;

@@ -5,22 +5,36 @@ namespace win {
 
 namespace {
 
-// Inverts the pixels of a one-pixel run whose device x + y is odd: the dots fall on the device
-// grid, not the rectangle, so a rectangle at (0, 0) leaves its top-left pixel.
-void InvertDots(gdi::DeviceContext& dc, const RECT& run, std::int64_t deviceToSurfaceX,
-                std::int64_t deviceToSurfaceY) {
-    dc.EffectiveClip().ForEachPieceIn(run, [&](int top, int bottom, int left, int right) {
-        for (int y = top; y < bottom; ++y) {
-            std::uint32_t* row = dc.Surface()->Row(y);
-            const std::int64_t deviceY = y - deviceToSurfaceY;
-            for (int x = left; x < right; ++x) {
-                if (((x - deviceToSurfaceX + deviceY) & 1) != 0) {
-                    row[x] ^= 0x00FFFFFF;
-                }
+// The focus outline is a dotted line traced once around the rectangle's edge pixels: from the
+// top-right pixel down the right side, along the bottom, up the left side and along the top,
+// inverting every other pixel and starting with the first. A rectangle one or two pixels thin
+// retraces its own pixels, and a pixel inverted twice is left as it was.
+class DottedOutline {
+public:
+    explicit DottedOutline(gdi::DeviceContext& dc) : dc_(dc) {}
+
+    // The side from `from` towards `to`, leaving `to` for the next side.
+    void Side(POINT from, POINT to) {
+        const int stepX = (to.x > from.x) - (to.x < from.x);
+        const int stepY = (to.y > from.y) - (to.y < from.y);
+        for (POINT p = from; p.x != to.x || p.y != to.y; p.x += stepX, p.y += stepY) {
+            if (dotted_) {
+                Invert(p);
             }
+            dotted_ = !dotted_;
         }
-    });
-}
+    }
+
+private:
+    void Invert(POINT p) {
+        if (!dc_.IsClipped(p.x, p.y)) {
+            dc_.Surface()->Row(p.y)[p.x] ^= 0x00FFFFFF;
+        }
+    }
+
+    gdi::DeviceContext& dc_;
+    bool dotted_ = true;
+};
 
 }  // namespace
 
@@ -33,19 +47,15 @@ bool DrawFocusRect(HDC dc, const RECT* rect) {
         return true;
     }
     const RECT r = context->LogicalToSurface(*rect);
-    const std::int64_t offsetX = context->SurfaceOrigin().x;
-    const std::int64_t offsetY = context->SurfaceOrigin().y;
-    InvertDots(*context, RECT{r.left, r.top, r.right, r.top + 1}, offsetX, offsetY);
-    if (r.bottom - r.top > 1) {
-        InvertDots(*context, RECT{r.left, r.bottom - 1, r.right, r.bottom}, offsetX, offsetY);
-    }
-    if (r.bottom - r.top > 2) {
-        InvertDots(*context, RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1}, offsetX, offsetY);
-        if (r.right - r.left > 1) {
-            InvertDots(*context, RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}, offsetX,
-                       offsetY);
-        }
-    }
+    const POINT topRight{r.right - 1, r.top};
+    const POINT bottomRight{r.right - 1, r.bottom - 1};
+    const POINT bottomLeft{r.left, r.bottom - 1};
+    const POINT topLeft{r.left, r.top};
+    DottedOutline outline(*context);
+    outline.Side(topRight, bottomRight);
+    outline.Side(bottomRight, bottomLeft);
+    outline.Side(bottomLeft, topLeft);
+    outline.Side(topLeft, topRight);
     return true;
 }
 

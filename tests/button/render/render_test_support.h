@@ -29,11 +29,11 @@ inline win::COLORREF Ramp(win::COLORREF start, win::COLORREF end, int steps, int
                      s.blue + i * (e.blue - s.blue) / count});
 }
 
-// Whether the platform's focus rectangle `focus` inverts this pixel of its outline: the pixels
-// whose x + y is odd, so the rectangle's top-left corner stays clear.
+// Whether the platform's focus rectangle `focus` inverts this pixel of its outline. The dots run
+// round the outline from its top-right pixel, which is one, so on a rectangle at least two
+// pixels each way they are the pixels whose x + y has that corner's parity.
 inline bool FocusDotted(const win::RECT& focus, int x, int y) {
-    static_cast<void>(focus);
-    return ((x + y) & 1) == 1;
+    return (x + y - (focus.right - 1) - focus.top) % 2 == 0;
 }
 
 }  // namespace quellan::testing

@@ -36,11 +36,20 @@ TEST_F(AreaFillTest, FillRectExcludesRightAndBottomAndIgnoresBadRectangles) {
     EXPECT_EQ(Rows(canvas, kRedPixel),
               (std::vector<std::string>{".....", ".###.", ".###.", "....."}));
     Canvas untouched(5, 4);
-    for (RECT bad : {RECT{3, 1, 1, 3}, RECT{1, 3, 4, 1}, RECT{2, 2, 2, 4},
-                     RECT{INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}}) {
+    for (RECT bad : {RECT{2, 2, 2, 4}, RECT{INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}}) {
         EXPECT_TRUE(FillRect(untouched.Dc(), &bad, red_));
     }
     EXPECT_EQ(untouched.Count(kRedPixel), 0);
+    // Given right to left or bottom to top, the rectangle is covered as PatBlt covers negative
+    // extents, mirrored about its starting pixel: (3, 1, 1, 3) covers x 2..3, y 1..2, and
+    // (4, 3, 3, 0) covers x 4, y 1..3.
+    Canvas backwards(5, 4);
+    const RECT rightToLeft{3, 1, 1, 3};
+    const RECT bottomToTop{4, 3, 3, 0};
+    EXPECT_TRUE(FillRect(backwards.Dc(), &rightToLeft, red_));
+    EXPECT_TRUE(FillRect(backwards.Dc(), &bottomToTop, red_));
+    EXPECT_EQ(Rows(backwards, kRedPixel),
+              (std::vector<std::string>{".....", "..###", "..###", "....#"}));
     RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     EXPECT_TRUE(FillRect(untouched.Dc(), &huge, red_));
     EXPECT_EQ(untouched.Count(kRedPixel), 20);

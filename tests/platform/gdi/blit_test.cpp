@@ -101,10 +101,12 @@ TEST(StretchBltTest, NearestSamplingPicksBySizeAndAxis) {
         Canvas row(c.sourceLength, 1);
         Number(row);
         Canvas wide(c.targetLength, 1);
+        SetStretchBltMode(wide.Dc(), COLORONCOLOR);
         StretchBlt(wide.Dc(), 0, 0, c.targetLength, 1, row.Dc(), 0, 0, c.sourceLength, 1, SRCCOPY);
         Canvas column(1, c.sourceLength);
         Number(column);
         Canvas tall(1, c.targetLength);
+        SetStretchBltMode(tall.Dc(), COLORONCOLOR);
         StretchBlt(tall.Dc(), 0, 0, 1, c.targetLength, column.Dc(), 0, 0, 1, c.sourceLength,
                    SRCCOPY);
         for (int i = 0; i < c.targetLength; ++i) {
@@ -112,6 +114,54 @@ TEST(StretchBltTest, NearestSamplingPicksBySizeAndAxis) {
             EXPECT_EQ(tall.Pixel(0, i), c.down[static_cast<std::size_t>(i)] * 0x10) << i;
         }
     }
+}
+
+// BLACKONWHITE (a new DC's mode) ANDs and WHITEONBLACK ORs all the source pixels a shrunk
+// destination pixel stands for: across, the run ending at the pixel plain sampling keeps; down,
+// the run starting at it. 7 to 3 keeps 1, 4, 6 across, so the runs are {0,1} {2,3,4} {5,6};
+// down it keeps 0, 2, 5, with the same runs.
+TEST(StretchBltTest, ShrinkingCombinesTheDroppedPixelsInTheAndOrModes) {
+    struct Case {
+        int mode;
+        int sourceLength;
+        std::vector<std::uint32_t> across;
+        std::vector<std::uint32_t> down;
+    };
+    const Case cases[] = {
+        {BLACKONWHITE, 7, {0 & 1, 2 & 3 & 4, 5 & 6}, {0 & 1, 2 & 3 & 4, 5 & 6}},
+        {WHITEONBLACK, 7, {0 | 1, 2 | 3 | 4, 5 | 6}, {0 | 1, 2 | 3 | 4, 5 | 6}},
+        {BLACKONWHITE, 3, {0, 1, 2}, {0, 1, 2}},  // same size: a plain copy
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode) + ", " + std::to_string(c.sourceLength));
+        Canvas row(c.sourceLength, 1);
+        Number(row);
+        Canvas wide(3, 1);
+        EXPECT_EQ(GetStretchBltMode(wide.Dc()), BLACKONWHITE);
+        SetStretchBltMode(wide.Dc(), c.mode);
+        StretchBlt(wide.Dc(), 0, 0, 3, 1, row.Dc(), 0, 0, c.sourceLength, 1, SRCCOPY);
+        Canvas column(1, c.sourceLength);
+        Number(column);
+        Canvas tall(1, 3);
+        SetStretchBltMode(tall.Dc(), c.mode);
+        StretchBlt(tall.Dc(), 0, 0, 1, 3, column.Dc(), 0, 0, 1, c.sourceLength, SRCCOPY);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(wide.Pixel(i, 0), c.across[static_cast<std::size_t>(i)]) << i;
+            EXPECT_EQ(tall.Pixel(0, i), c.down[static_cast<std::size_t>(i)] * 0x10) << i;
+        }
+    }
+}
+
+TEST(StretchBltTest, BlendingShrinksByPlainSamplingWhateverTheMode) {
+    Canvas source(7, 1);
+    Number(source);
+    Canvas target(3, 1);
+    ASSERT_EQ(GetStretchBltMode(target.Dc()), BLACKONWHITE);
+    const BLENDFUNCTION opaque{AC_SRC_OVER, 0, 255, 0};
+    ASSERT_TRUE(AlphaBlend(target.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 7, 1, opaque));
+    EXPECT_EQ(target.Pixel(0, 0), 1u);
+    EXPECT_EQ(target.Pixel(1, 0), 4u);
+    EXPECT_EQ(target.Pixel(2, 0), 6u);
 }
 
 TEST(StretchBltTest, OppositeSignsMirror) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gdi_test_canvas.h"
 
@@ -107,18 +108,43 @@ TEST(FocusRectTest, DrawnTwiceTheFocusRectangleIsGone) {
     }
     const RECT r{1, 1, 6, 5};
     ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
-    // Every other pixel of the frame is inverted, where x + y is odd: (1,1) is left alone and
-    // the dots start at (2,1).
+    // The dots go round the edge from the top-right pixel (5,1), which is inverted, down the
+    // right side, along the bottom, up the left side and along the top: every other pixel.
     const std::uint32_t flipped = 0x00123456 ^ 0x00FFFFFF;
-    EXPECT_EQ(canvas.Row(1, flipped, '#'), "..#.#..");
-    EXPECT_EQ(canvas.Row(2, flipped, '#'), ".#...#.");
-    EXPECT_EQ(canvas.Row(3, flipped, '#'), ".......");  // (1,3) and (5,3) have even sums
-    EXPECT_EQ(canvas.Row(4, flipped, '#'), ".#.#.#.");
-    EXPECT_EQ(canvas.Pixel(1, 1), 0x00ABCDEFu);  // the texture on an even corner stays
+    EXPECT_EQ(canvas.Row(1, flipped, '#'), "...#.#.");  // and (1,1), texture
+    EXPECT_EQ(canvas.Row(2, flipped, '#'), ".......");
+    EXPECT_EQ(canvas.Row(3, flipped, '#'), ".#...#.");
+    EXPECT_EQ(canvas.Row(4, flipped, '#'), "..#....");  // and (4,4), texture
+    EXPECT_EQ(canvas.Pixel(1, 1), 0x00ABCDEFu ^ 0x00FFFFFFu);
+    EXPECT_EQ(canvas.Pixel(4, 4), 0x00ABCDEFu ^ 0x00FFFFFFu);
     ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &r));
     EXPECT_EQ(canvas.Count(0x00123456), 7 * 6 - 6);
     for (int y = 0; y < 6; ++y) {
         EXPECT_EQ(canvas.Pixel(y, y), 0x00ABCDEFu);
+    }
+}
+
+// A rectangle one or two pixels thin is traced over its own pixels: each retraced pixel is
+// inverted twice, or once, by where it falls in the dotting.
+TEST(FocusRectTest, ThinRectanglesKeepOnlyTheDotsTracedOnce) {
+    struct Case {
+        RECT rect;
+        std::vector<POINT> dots;
+    };
+    const Case cases[] = {
+        {{1, 1, 2, 6}, {{1, 1}, {1, 5}}},  // one column: down and back up
+        {{1, 2, 6, 3}, {{5, 2}, {1, 2}}},  // one row: along and back
+        {{2, 1, 4, 3}, {{3, 1}, {2, 2}}},  // two by two
+        {{2, 2, 3, 3}, {}},                // one pixel: no side has a length
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(7, 7, RGB(0x12, 0x34, 0x56));
+        ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &c.rect));
+        const std::uint32_t flipped = 0x00123456 ^ 0x00FFFFFF;
+        EXPECT_EQ(canvas.Count(flipped), static_cast<int>(c.dots.size())) << c.rect.left;
+        for (const POINT dot : c.dots) {
+            EXPECT_EQ(canvas.Pixel(dot.x, dot.y), flipped) << dot.x << "," << dot.y;
+        }
     }
 }
 

@@ -98,8 +98,9 @@ TEST_F(RegionTest, ThreeByThreeCornersLoseOnePixelEach) {
     EXPECT_EQ(box, (RECT{0, 0, 7, 5}));
 }
 
-// Corners up to eight pixels are a staircase: eh / 3 rows, the first losing ew / 3 pixels.
-TEST_F(RegionTest, SmallCornersAreAStaircase) {
+// The corners are quarters of an ew x eh ellipse walked pixel by pixel; the 106 x 26 button's
+// rows are the ones the other implementation of the API gives.
+TEST_F(RegionTest, CornersAreQuartersOfTheCornerEllipse) {
     const HRGN four = Keep(CreateRoundRectRgn(0, 0, 9, 7, 4, 4));
     EXPECT_EQ(Shape(four, 8, 6), (std::vector<std::string>{
                                      ".######.",
@@ -125,9 +126,10 @@ TEST_F(RegionTest, SmallCornersAreAStaircase) {
     RECT plain;
     EXPECT_EQ(GetRgnBox(twoByTwo, &plain), SIMPLEREGION);
     EXPECT_EQ(plain, (RECT{0, 0, 8, 6}));
-    // Ellipses larger than the box are held to it; tiny ones give a rectangle.
+    // Ellipses larger than the box are held to it (6 x 3 here: the walk takes one step in
+    // before its one step down); tiny ones give a rectangle.
     const HRGN pill = Keep(CreateRoundRectRgn(0, 0, 7, 4, 100, 3));
-    EXPECT_EQ(Shape(pill, 6, 3), (std::vector<std::string>{"..##..", "######", "..##.."}));
+    EXPECT_EQ(Shape(pill, 6, 3), (std::vector<std::string>{".####.", "######", ".####."}));
     const HRGN square = Keep(CreateRoundRectRgn(0, 0, 4, 4, 1, 1));
     RECT box;
     EXPECT_EQ(GetRgnBox(square, &box), SIMPLEREGION);

@@ -3,6 +3,7 @@
 // The drawing cases, written once against the API's names and built both for the system API and
 // for ours. Each case draws on a canvas with a patterned background and records what it returned.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,8 @@ inline void AddRoundRectRegions(std::vector<Case>& cases) {
     // Unequal corner axes, corners larger than the box, and a box given right to left.
     const Odd odd[] = {{20, 14, 2, 6}, {20, 14, 6, 2}, {20, 14, 3, 5},   {20, 14, 8, 4},
                        {20, 14, 4, 8}, {20, 14, 5, 7}, {5, 5, 9, 7},     {9, 6, 12, 12},
-                       {20, 14, 0, 0}, {20, 14, 1, 1}, {20, 14, 20, 14}, {-20, 14, 4, 4}};
+                       {20, 14, 0, 0}, {20, 14, 1, 1}, {20, 14, 20, 14}, {-20, 14, 4, 4},
+                       {20, 14, 3, 8}};
     for (const Odd& o : odd) {
         cases.push_back({"CreateRoundRectRgn(" + Args({0, 0, o.right, o.bottom, o.ew, o.eh}) + ")",
                          0, 0, Colours::Exact, [o](Canvas&, Record& record) {
@@ -51,9 +53,55 @@ inline void AddRoundRectRegions(std::vector<Case>& cases) {
     }
 }
 
+// The reference walks each corner's ellipse until it has come in half the corner's width, so a
+// corner ew x eh pixels (as clamped to the box) at least 2 (ew - 1)^2 pixels tall, or a 2-pixel-
+// wide corner three or more rows tall, leaves its outermost rows unwritten there: the sweeps skip
+// those shapes, and the flat-corner cases show them.
+inline bool ReferenceWritesEveryRow(int ew, int eh) {
+    return ew < 2 || eh < 3 || eh < 2 * (ew - 1) * (ew - 1);
+}
+
+// Every corner size, up to two past the box, on boxes of both parities: one line each.
+inline void AddRoundRectSweeps(std::vector<Case>& cases) {
+    const RECT boxes[] = {{0, 0, 20, 14}, {0, 0, 9, 6}, {1, 2, 32, 27}, {0, 0, 4, 4}};
+    for (const RECT& b : boxes) {
+        cases.push_back(
+            {"CreateRoundRectRgn every corner in (" +
+                 Args({int(b.left), int(b.top), int(b.right), int(b.bottom)}) + ")",
+             0, 0, Colours::Exact, [b](Canvas&, Record& record) {
+                 const int width = b.right - b.left - 1;  // the pixels covered
+                 const int height = b.bottom - b.top - 1;
+                 for (int ew = 0; ew <= width + 2; ++ew) {
+                     for (int eh = 0; eh <= height + 2; ++eh) {
+                         if (!ReferenceWritesEveryRow(std::min(ew, width), std::min(eh, height))) {
+                             continue;
+                         }
+                         HRGN region = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, ew, eh);
+                         record.Rects(std::to_string(ew) + "x" + std::to_string(eh), region);
+                         DeleteObject(region);
+                     }
+                 }
+             }});
+    }
+    cases.push_back({"CreateEllipticRgn every size to 26 x 26", 0, 0, Colours::Exact,
+                     [](Canvas&, Record& record) {
+                         for (int w = 1; w <= 26; ++w) {
+                             for (int h = 1; h <= 26; ++h) {
+                                 if (!ReferenceWritesEveryRow(w - 1, h - 1)) {
+                                     continue;
+                                 }
+                                 HRGN region = CreateEllipticRgn(1, 2, 1 + w, 2 + h);
+                                 record.Rects(std::to_string(w) + "x" + std::to_string(h), region);
+                                 DeleteObject(region);
+                             }
+                         }
+                     }});
+}
+
 inline void AddEllipticRegions(std::vector<Case>& cases) {
-    const RECT boxes[] = {{0, 0, 5, 5},   {0, 0, 6, 6},   {0, 0, 7, 4},
-                          {0, 0, 10, 10}, {2, 3, 19, 14}, {0, 0, 31, 12}};
+    // The last two are flat: 2 and 3 pixels wide, tall enough to leave rows unwritten.
+    const RECT boxes[] = {{0, 0, 5, 5},   {0, 0, 6, 6},   {0, 0, 7, 4}, {0, 0, 10, 10},
+                          {2, 3, 19, 14}, {0, 0, 31, 12}, {0, 0, 3, 9}, {0, 0, 4, 12}};
     for (const RECT& b : boxes) {
         cases.push_back({"CreateEllipticRgn(" + Args({b.left, b.top, b.right, b.bottom}) + ")", 0,
                          0, Colours::Exact, [b](Canvas&, Record& record) {
@@ -128,8 +176,10 @@ inline void AddRegionOperations(std::vector<Case>& cases) {
 }
 
 inline void AddFocusRects(std::vector<Case>& cases) {
-    const RECT rects[] = {{2, 2, 14, 10}, {3, 2, 14, 10}, {2, 3, 13, 11}, {1, 1, 2, 9},
-                          {1, 4, 15, 5},  {4, 3, 6, 5},   {0, 0, 16, 12}};
+    // Both parities of the top-right corner, and rectangles one or two pixels thin.
+    const RECT rects[] = {{2, 2, 14, 10}, {3, 2, 14, 10}, {2, 3, 13, 11}, {2, 2, 13, 10},
+                          {1, 1, 7, 6},   {1, 1, 2, 9},   {1, 4, 15, 5},  {4, 3, 6, 5},
+                          {5, 2, 6, 3},   {2, 5, 10, 7},  {3, 1, 5, 11},  {0, 0, 16, 12}};
     for (const RECT& r : rects) {
         cases.push_back({"DrawFocusRect(" + Args({r.left, r.top, r.right, r.bottom}) + ")", 16, 12,
                          Colours::Exact, [r](Canvas& canvas, Record& record) {
@@ -291,7 +341,10 @@ inline void AddBlits(std::vector<Case>& cases) {
         {13, 7, 0, 0, 5, 3, COLORONCOLOR},  {5, 3, 0, 0, 10, 8, COLORONCOLOR},
         {7, 5, 1, 0, 9, 8, COLORONCOLOR},   {3, 8, 0, 0, 10, 3, COLORONCOLOR},
         {16, 12, 0, 0, 8, 6, BLACKONWHITE}, {5, 3, 0, 0, 10, 8, BLACKONWHITE},
-        {4, 4, 0, 0, 10, 8, WHITEONBLACK}};
+        {7, 5, 1, 0, 9, 8, BLACKONWHITE},   {3, 8, 0, 0, 10, 3, BLACKONWHITE},
+        {12, 3, 0, 0, 6, 8, BLACKONWHITE},  {4, 4, 0, 0, 10, 8, WHITEONBLACK},
+        {7, 5, 1, 0, 9, 8, WHITEONBLACK},   {3, 8, 0, 0, 10, 3, WHITEONBLACK},
+        {5, 3, 0, 0, 10, 8, HALFTONE}};
     for (const Stretch& s : stretches) {
         cases.push_back({"StretchBlt(" + Args({s.w, s.h, s.sx, s.sy, s.sw, s.sh}) + " mode " +
                              std::to_string(s.mode) + ")",
@@ -305,6 +358,18 @@ inline void AddBlits(std::vector<Case>& cases) {
                                               : 0);
                          }});
     }
+    // A new DC shrinks in its own stretch mode; AlphaBlend keeps to plain sampling whatever the
+    // mode.
+    cases.push_back({"StretchBlt and AlphaBlend shrinking in a new DC's mode", 16, 12,
+                     Colours::Exact, [](Canvas& canvas, Record& record) {
+                         Canvas source(10, 8, SourcePixel);
+                         record.Value("mode", GetStretchBltMode(canvas.Dc()));
+                         StretchBlt(canvas.Dc(), 0, 0, 5, 3, source.Dc(), 0, 0, 10, 8, SRCCOPY);
+                         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, 0};
+                         AlphaBlend(canvas.Dc(), 6, 4, 4, 3, source.Dc(), 0, 0, 10, 8, blend);
+                         SetStretchBltMode(canvas.Dc(), WHITEONBLACK);
+                         AlphaBlend(canvas.Dc(), 11, 8, 3, 3, source.Dc(), 1, 0, 9, 8, blend);
+                     }});
     const int alphas[] = {0, 1, 77, 128, 254, 255};
     for (int alpha : alphas) {
         cases.push_back({"AlphaBlend(constant " + std::to_string(alpha) + ")", 16, 12,
@@ -320,7 +385,8 @@ inline void AddBlits(std::vector<Case>& cases) {
     }
 }
 
-inline BITMAPINFO BottomUpInfo(int width, int height) {
+// A negative height makes the picture top-down.
+inline BITMAPINFO DibInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = 40;
     info.bmiHeader.biWidth = width;
@@ -355,11 +421,17 @@ inline void AddDibs(std::vector<Case>& cases) {
             {"StretchDIBits(" + Args({s.x, s.y, s.w, s.h, s.sx, s.sy, s.sw, s.sh}) + ")", 16, 12,
              Colours::Exact, [s](Canvas& canvas, Record& record) {
                  SetStretchBltMode(canvas.Dc(), COLORONCOLOR);
-                 const BITMAPINFO info = BottomUpInfo(10, 8);
+                 const BITMAPINFO info = DibInfo(10, 8);
                  record.Value("lines", PutDibStretched(canvas.Dc(), s.x, s.y, s.w, s.h, s.sx, s.sy,
                                                        s.sw, s.sh, DibBits(10, 8), info, SRCCOPY));
              }});
     }
+    cases.push_back({"StretchDIBits shrinking in a new DC's mode", 16, 12, Colours::Exact,
+                     [](Canvas& canvas, Record& record) {
+                         const BITMAPINFO info = DibInfo(10, 8);
+                         record.Value("lines", PutDibStretched(canvas.Dc(), 1, 2, 4, 3, 0, 0, 10, 8,
+                                                               DibBits(10, 8), info, SRCCOPY));
+                     }});
     struct Direct {
         int x, y, w, h, sx, sy, start, lines;
     };
@@ -371,9 +443,67 @@ inline void AddDibs(std::vector<Case>& cases) {
         cases.push_back(
             {"SetDIBitsToDevice(" + Args({d.x, d.y, d.w, d.h, d.sx, d.sy, d.start, d.lines}) + ")",
              16, 12, Colours::Exact, [d](Canvas& canvas, Record& record) {
-                 const BITMAPINFO info = BottomUpInfo(10, 8);
+                 const BITMAPINFO info = DibInfo(10, 8);
                  record.Value("lines", PutDibToDevice(canvas.Dc(), d.x, d.y, d.w, d.h, d.sx, d.sy,
                                                       d.start, d.lines, DibBits(10, 8), info));
+             }});
+    }
+}
+
+// What SetDIBitsToDevice reports over source rows, bands and band lengths, for both row orders.
+// A top-down band reaching past the picture is left out: the reference's count for it varies
+// from run to run.
+inline void AddDibLineCounts(std::vector<Case>& cases) {
+    for (const int rows : {8, -8}) {
+        cases.push_back(
+            {std::string("SetDIBitsToDevice line counts, ") + (rows > 0 ? "bottom-up" : "top-down"),
+             16, 12, Colours::Exact, [rows](Canvas& canvas, Record& record) {
+                 const BITMAPINFO info = DibInfo(10, rows);
+                 const std::vector<std::uint32_t> bits = DibBits(10, 12);
+                 for (const int height : {1, 3, 8, 10}) {
+                     for (const int sourceY : {-1, 0, 1, 3, 7, 8}) {
+                         for (const int start : {0, 2, 5, 7, 8}) {
+                             for (const int lines : {0, 1, 3, 8, 12}) {
+                                 if (rows < 0 && start + lines > 8) {
+                                     continue;
+                                 }
+                                 record.Value(Args({height, sourceY, start, lines}),
+                                              PutDibToDevice(canvas.Dc(), 0, 0, 10, height, 0,
+                                                             sourceY, start, lines, bits, info));
+                             }
+                         }
+                     }
+                 }
+             }});
+    }
+    // Sources partly or wholly outside the picture, destinations outside the canvas, and
+    // mirrored rectangles.
+    struct Place {
+        int x, y, w, h, sx, sy, sw, sh;
+    };
+    const Place places[] = {
+        {0, 0, 7, 5, 12, 0, 10, 8},  {0, 0, 7, 5, 9, 0, 10, 8},   {30, 0, 7, 5, 0, 0, 10, 8},
+        {-10, 0, 7, 5, 0, 0, 10, 8}, {0, 0, 7, 5, -10, 0, 10, 8}, {0, 0, 7, 5, -10, 0, 11, 8},
+        {0, 0, 7, 5, 0, -8, 10, 8},  {0, 0, 7, 5, 0, -7, 10, 8},  {0, 0, 7, 5, 0, 8, 10, 8},
+        {0, 0, 7, 5, 0, 7, 10, 8},   {0, 0, -7, 5, 0, 0, 10, 8},  {0, 0, 7, 5, 0, 0, -10, 8},
+        {0, 0, 7, 5, 0, 0, 10, -8},  {0, 0, 7, 5, 3, 2, -10, -8}};
+    for (const int rows : {8, -8}) {
+        cases.push_back(
+            {std::string("DIB line counts with sources outside the picture, ") +
+                 (rows > 0 ? "bottom-up" : "top-down"),
+             16, 12, Colours::Exact, [rows, places](Canvas& canvas, Record& record) {
+                 const BITMAPINFO info = DibInfo(10, rows);
+                 const std::vector<std::uint32_t> bits = DibBits(10, 8);
+                 SetStretchBltMode(canvas.Dc(), COLORONCOLOR);
+                 for (const Place& p : places) {
+                     const std::string where = Args({p.x, p.y, p.w, p.h, p.sx, p.sy, p.sw, p.sh});
+                     record.Value("stretched " + where,
+                                  PutDibStretched(canvas.Dc(), p.x, p.y, p.w, p.h, p.sx, p.sy, p.sw,
+                                                  p.sh, bits, info, SRCCOPY));
+                     record.Value("direct " + where,
+                                  PutDibToDevice(canvas.Dc(), p.x, p.y, std::max(p.w, 0), p.h, p.sx,
+                                                 p.sy, 0, 8, bits, info));
+                 }
              }});
     }
 }
@@ -418,6 +548,7 @@ inline void AddEdges(std::vector<Case>& cases) {
 inline std::vector<Case> ReferenceCases() {
     std::vector<Case> cases;
     AddRoundRectRegions(cases);
+    AddRoundRectSweeps(cases);
     AddEllipticRegions(cases);
     AddRegionOperations(cases);
     AddFocusRects(cases);
@@ -426,6 +557,7 @@ inline std::vector<Case> ReferenceCases() {
     AddPixels(cases);
     AddBlits(cases);
     AddDibs(cases);
+    AddDibLineCounts(cases);
     AddEdges(cases);
     return cases;
 }

@@ -31,6 +31,9 @@ public:
     void Rects(const std::string& what, HRGN region) {
         std::map<LONG, std::vector<std::pair<LONG, LONG>>> rows;
         for (const RECT& rect : RegionRects(region)) {
+            if (rect.left >= rect.right) {
+                continue;  // covers no pixel; the reference sometimes lists such rows
+            }
             for (LONG y = rect.top; y < rect.bottom; ++y) {
                 rows[y].emplace_back(rect.left, rect.right);
             }

@@ -1,6 +1,7 @@
 #include "platform/gdi/internal/device_context_state.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/internal/object_table.h"
 #include "platform/gdi/pixel_blend.h"
@@ -20,6 +21,16 @@ int ClampCoordinate(std::int64_t value) {
 RECT ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
     return RECT{ClampCoordinate(left), ClampCoordinate(top), ClampCoordinate(right),
                 ClampCoordinate(bottom)};
+}
+
+RECT PatternCoverage(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
+    auto span = [](std::int64_t from, std::int64_t extent) {
+        return extent >= 0 ? std::pair{from, from + extent}
+                           : std::pair{from + extent + 1, from + 1};
+    };
+    const auto [left, right] = span(x, width);
+    const auto [top, bottom] = span(y, height);
+    return ClampedRect(left, top, right, bottom);
 }
 
 DeviceContext* DeviceContext::From(HDC dc) {

@@ -26,6 +26,11 @@ enum class DcKind { Memory, Display, Surface };
 // A rectangle of 64-bit coordinates clamped to the range regions hold.
 RECT ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
 
+// The pixels a pattern fill from (x, y) covers. A negative extent mirrors the area about the
+// starting pixel, which stays covered: (x, width -3) covers x - 2 .. x. PatBlt, FillRect and the
+// middle of DrawEdge all cover their rectangles this way.
+RECT PatternCoverage(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height);
+
 class DeviceContext {
 public:
     explicit DeviceContext(DcKind kind) : kind_(kind) {}

@@ -2,11 +2,15 @@
 
 // The one loop behind every block transfer: destination pixels inside the clip are paired with
 // the source pixel under their centre (nearest sampling, which is a plain copy at 1:1), and
-// pixels whose source lies outside the source are left alone.
+// pixels whose source lies outside the source are left alone. Shrinking in the BLACKONWHITE or
+// WHITEONBLACK stretch mode pairs each destination pixel with the AND or OR of all the source
+// pixels it stands for instead.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "platform/gdi/device_context.h"
 #include "platform/gdi/internal/device_context_state.h"
 #include "platform/gdi/internal/line_raster.h"
 
@@ -34,10 +38,14 @@ struct TransferRect {
 PixelSource DetachedSource(const PixelSource& source, const PixelBitmap& destination,
                            std::vector<std::uint32_t>& copy);
 
+// Whether shrinking follows the destination's stretch mode (the blits) or always samples
+// (blending, which has no use for combined pixels).
+enum class ShrinkRule { StretchMode, Sample };
+
 // op(destinationPixel&, sourcePixel) for each pair.
 template <class Op>
 void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSource& source,
-                    TransferRect from, Op&& op);
+                    TransferRect from, Op&& op, ShrinkRule shrink = ShrinkRule::StretchMode);
 
 namespace transfer_detail {
 
@@ -66,11 +74,92 @@ inline std::int64_t Sample(std::int64_t i, std::int64_t n, std::int64_t m, Axis 
     return static_cast<std::int64_t>(numerator(Wide{i}, Wide{n}, Wide{m}) / (Wide{2} * m));
 }
 
+// The source pixels [first, last] destination pixel i of m stands for when n are shrunk to m:
+// across, the run ending at the pixel kept by plain sampling; down, the run starting at it.
+struct SourceSpan {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+};
+inline SourceSpan SpanOf(std::int64_t i, std::int64_t n, std::int64_t m, Axis axis) {
+    const std::int64_t kept = Sample(i, n, m, axis);
+    if (n <= m) {
+        return {kept, kept};
+    }
+    if (axis == Axis::Across) {
+        return {i == 0 ? 0 : Sample(i - 1, n, m, axis) + 1, kept};
+    }
+    return {kept, i + 1 == m ? n - 1 : Sample(i + 1, n, m, axis) - 1};
+}
+
+// The spans of destination pixels [begin, end) of `to`, as source coordinates clipped to
+// [0, limit); empty (first > last) where none of a span's pixels is in the source.
+inline std::vector<SourceSpan> SourceSpans(std::int64_t begin, std::int64_t end,
+                                           std::int64_t toStart, std::int64_t toLength,
+                                           std::int64_t fromStart, std::int64_t fromLength,
+                                           bool mirror, std::int64_t limit, Axis axis) {
+    std::vector<SourceSpan> spans;
+    spans.reserve(static_cast<std::size_t>(end - begin));
+    for (std::int64_t d = begin; d < end; ++d) {
+        SourceSpan span = SpanOf(d - toStart, fromLength, toLength, axis);
+        if (mirror) {
+            span = {fromLength - 1 - span.last, fromLength - 1 - span.first};
+        }
+        span.first = std::max<std::int64_t>(fromStart + span.first, 0);
+        span.last = std::min<std::int64_t>(fromStart + span.last, limit - 1);
+        spans.push_back(span);
+    }
+    return spans;
+}
+
+template <class Op>
+void TransferCombining(DeviceContext& destination, TransferRect to, const PixelSource& source,
+                       TransferRect from, bool mirrorX, bool mirrorY, Op&& op) {
+    const bool useAnd = destination.StretchMode() == BLACKONWHITE;
+    const RECT area = ClampedRect(to.x, to.y, to.x + to.width, to.y + to.height);
+    const std::vector<SourceSpan> columns =
+        SourceSpans(area.left, area.right, to.x, to.width, from.x, from.width, mirrorX,
+                    source.width, Axis::Across);
+    const std::vector<SourceSpan> rows =
+        SourceSpans(area.top, area.bottom, to.y, to.height, from.y, from.height, mirrorY,
+                    source.height, Axis::Down);
+    auto combined = [&](const SourceSpan& across, const SourceSpan& down) {
+        std::uint32_t value = useAnd ? 0xFFFFFFFFu : 0u;
+        for (std::int64_t y = down.first; y <= down.last; ++y) {
+            const std::uint32_t* row = source.pixels + y * source.stride;
+            for (std::int64_t x = across.first; x <= across.last; ++x) {
+                value = useAnd ? value & row[x] : value | row[x];
+            }
+        }
+        return value;
+    };
+    PixelBitmap& surface = *destination.Surface();
+    destination.EffectiveClip().ForEachPieceIn(
+        area, [&](int top, int bottom, int pieceLeft, int pieceRight) {
+            for (int y = top; y < bottom; ++y) {
+                const SourceSpan& down = rows[static_cast<std::size_t>(y - area.top)];
+                if (down.first > down.last) {
+                    continue;
+                }
+                std::uint32_t* row = surface.Row(y);
+                for (int x = pieceLeft; x < pieceRight; ++x) {
+                    const SourceSpan& across = columns[static_cast<std::size_t>(x - area.left)];
+                    if (across.first <= across.last) {
+                        op(row[x], combined(across, down));
+                    }
+                }
+            }
+        });
+}
+
+inline bool CombinesWhenShrinking(const DeviceContext& destination) {
+    return destination.StretchMode() == BLACKONWHITE || destination.StretchMode() == WHITEONBLACK;
+}
+
 }  // namespace transfer_detail
 
 template <class Op>
 void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSource& source,
-                    TransferRect from, Op&& op) {
+                    TransferRect from, Op&& op, ShrinkRule shrink) {
     if (destination.Surface() == nullptr || to.width == 0 || to.height == 0 || from.width == 0 ||
         from.height == 0 || source.pixels == nullptr) {
         return;
@@ -89,6 +178,11 @@ void TransferPixels(DeviceContext& destination, TransferRect to, const PixelSour
     };
     normalise(to);
     normalise(from);
+    if (shrink == ShrinkRule::StretchMode && (from.width > to.width || from.height > to.height) &&
+        transfer_detail::CombinesWhenShrinking(destination)) {
+        transfer_detail::TransferCombining(destination, to, source, from, mirrorX, mirrorY, op);
+        return;
+    }
     const RECT area = ClampedRect(to.x, to.y, to.x + to.width, to.y + to.height);
     const Region& clip = destination.EffectiveClip();
     const RECT clipBox = clip.Box();

@@ -1,5 +1,6 @@
 #include "platform/gdi/internal/round_rect_shape.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -7,92 +8,80 @@ namespace win::gdi {
 
 namespace {
 
-// Pixels that row `row` (0 = outermost) of an ew × eh corner gives up at each end. Doubled
-// coordinates keep everything integral: the corner's centre is (ew, eh), a pixel's centre
-// (2x + 1, 2y + 1), and the ellipse has semi-axes a and b.
-int CornerInset(int row, int ew, int eh, std::int64_t a, std::int64_t b) {
-    const std::int64_t dy = eh - (2 * row + 1);
-    const std::int64_t limit = a * a * b * b - dy * dy * a * a;
-    auto inside = [&](int inset) {
-        const std::int64_t dx = ew - (2 * std::int64_t{inset} + 1);
-        return dx * dx * b * b <= limit;
-    };
-    // The first pixel from the outside whose centre is inside; pixels past the corner's middle
-    // are never looked at. Insideness only grows towards the middle, so bisect.
-    int low = 0;
-    int high = ew / 2;  // the first pixel at or past the middle
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (inside(middle)) {
-            high = middle;
-        } else {
-            low = middle + 1;
+// How many pixels each row of the ellipse's lower half gives up at either end, from its middle
+// row (index eh / 2, giving up none) down to its last (index eh - 1). The ellipse through
+// the centres of the outermost pixels, semi-axes (ew - 1) / 2 and (eh - 1) / 2, is walked from
+// its side to its bottom by the midpoint method in integers (error terms kept eight times over);
+// each step down records how far the walk has come in.
+std::vector<int> LowerHalfInsets(int ew, int eh) {
+    const std::int64_t a = ew - 1;
+    const std::int64_t b = eh - 1;
+    const std::int64_t stepX = 8 * b * b;
+    const std::int64_t stepY = 8 * a * a;
+    std::int64_t dx = 4 * b * b * (1 - a);
+    std::int64_t dy = 4 * a * a * (1 + b % 2);
+    std::int64_t error = dx + dy + a * a * (b % 2);
+
+    std::vector<int> insets(static_cast<std::size_t>(eh), -1);
+    int x = 0;
+    int y = eh / 2;
+    insets[static_cast<std::size_t>(y)] = 0;
+    while (x <= ew / 2 && y < eh - 1) {
+        const std::int64_t doubled = 2 * error;
+        if (doubled >= dx) {
+            ++x;
+            dx += stepX;
+            error += dx;
+        }
+        if (doubled <= dy) {
+            ++y;
+            dy += stepY;
+            error += dy;
+            insets[static_cast<std::size_t>(y)] = x;
         }
     }
-    return low;
+    // A corner much taller than wide runs out of width before it reaches the bottom row: the
+    // rows left are the tip of the ellipse and keep the last row's inset.
+    for (int row = y + 1; row < eh; ++row) {
+        insets[static_cast<std::size_t>(row)] = insets[static_cast<std::size_t>(row - 1)];
+    }
+    return insets;
 }
 
-Region ShapeFromInsets(const RECT& box, const std::vector<int>& insets) {
-    const int width = box.right - box.left;
-    const int cornerRows = static_cast<int>(insets.size());
-    Region shape;
-    auto appendRow = [&](int top, int bottom, int inset) {
-        // Where the curve only touches the row between two pixel centres, both are kept.
-        if (2 * inset >= width) {
-            inset = (width - 1) / 2;
-        }
-        const RegionRun run{box.left + inset, box.right - inset};
+void AppendRow(Region& shape, const RECT& box, int top, int bottom, int inset) {
+    const RegionRun run{box.left + inset, box.right - inset};
+    if (run.left < run.right) {
         shape.AppendBand(top, bottom, std::span<const RegionRun>(&run, 1));
-    };
-    for (int row = 0; row < cornerRows; ++row) {
-        appendRow(box.top + row, box.top + row + 1, insets[static_cast<std::size_t>(row)]);
     }
-    appendRow(box.top + cornerRows, box.bottom - cornerRows, 0);
-    for (int row = cornerRows - 1; row >= 0; --row) {
-        appendRow(box.bottom - row - 1, box.bottom - row, insets[static_cast<std::size_t>(row)]);
-    }
-    return shape;
-}
-
-Region CornerShape(const RECT& box, int ew, int eh, std::int64_t a, std::int64_t b) {
-    std::vector<int> insets(static_cast<std::size_t>(eh / 2));
-    for (int row = 0; row < eh / 2; ++row) {
-        insets[static_cast<std::size_t>(row)] = CornerInset(row, ew, eh, a, b);
-    }
-    return ShapeFromInsets(box, insets);
-}
-
-// Small corners are a staircase: an ew × eh corner gives up eh / 3 rows, the outermost losing
-// ew / 3 pixels and each next one pixel fewer, so 3 to 5 pixel corners lose one pixel and
-// 6 to 8 pixel corners two pixels of the first row and one of the second.
-Region StaircaseShape(const RECT& box, int ew, int eh) {
-    std::vector<int> insets;
-    for (int row = 0; row < eh / 3 && ew / 3 - row > 0; ++row) {
-        insets.push_back(ew / 3 - row);
-    }
-    return ShapeFromInsets(box, insets);
 }
 
 }  // namespace
 
 Region RoundRectShape(const RECT& box, int ellipseWidth, int ellipseHeight) {
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    const int ew = ellipseWidth < width ? ellipseWidth : width;
-    const int eh = ellipseHeight < height ? ellipseHeight : height;
-    if (ew < 3 || eh < 3) {
+    const int ew = std::min(ellipseWidth, static_cast<int>(box.right - box.left));
+    const int eh = std::min(ellipseHeight, static_cast<int>(box.bottom - box.top));
+    if (ew < 2 || eh < 2) {
         return Region::FromRect(box);
     }
-    if (ew <= kLargestStaircaseCorner && eh <= kLargestStaircaseCorner) {
-        return StaircaseShape(box, ew, eh);
+    const std::vector<int> insets = LowerHalfInsets(ew, eh);
+    const int middle = eh / 2;
+    Region shape;
+    // The upper corner rows mirror the lower ones; the middle row stretches over the box's
+    // straight sides.
+    for (int row = 0; row < middle; ++row) {
+        AppendRow(shape, box, box.top + row, box.top + row + 1,
+                  insets[static_cast<std::size_t>(eh - 1 - row)]);
     }
-    return CornerShape(box, ew, eh, ew - 1, eh - 1);
+    AppendRow(shape, box, box.top + middle, box.bottom - eh + middle + 1, 0);
+    for (int row = middle + 1; row < eh; ++row) {
+        const int top = box.bottom - eh + row;
+        AppendRow(shape, box, top, top + 1, insets[static_cast<std::size_t>(row)]);
+    }
+    return shape;
 }
 
 Region EllipseShape(const RECT& box) {
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    return CornerShape(box, width, height, width, height);
+    return RoundRectShape(box, box.right - box.left, box.bottom - box.top);
 }
 
 }  // namespace win::gdi

@@ -8,15 +8,12 @@
 namespace win::gdi {
 
 // `box` is the set of pixels covered (already one smaller than the caller's right and bottom),
-// non-empty; corner axes are clamped to it. Corners under 3 pixels leave a plain rectangle.
-// Corners up to kLargestStaircaseCorner are a staircase (see the source); a larger corner pixel
-// stays when its centre lies inside or on the ellipse through the centres of the corner's
-// outermost pixels. A row that the curve only touches between two pixel centres keeps those
-// middle pixels.
-inline constexpr int kLargestStaircaseCorner = 8;
+// non-empty; corner axes are clamped to it. A corner axis under 2 pixels leaves a plain rectangle.
+// The corners are the quarters of an ellipse of ellipseWidth × ellipseHeight pixels, traced by a
+// midpoint walk (see the source); the rows between them are the box's full width.
 Region RoundRectShape(const RECT& box, int ellipseWidth, int ellipseHeight);
 
-// The pixels of `box` whose centres lie inside or on the ellipse inscribed in it.
+// The ellipse filling `box`: a round rectangle whose corners are the whole box.
 Region EllipseShape(const RECT& box);
 
 }  // namespace win::gdi
