@@ -7,6 +7,8 @@
 
 #include "meter/frm_bandwidth.h"
 #include "platform/files/temporary_folder.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/user/live_objects.h"
 #include "platform/user/user.h"
 #include "tests/support/window_soak.h"
 #include "windows/frm_right.h"
@@ -39,6 +41,26 @@ TEST_F(WindowSoakTest, TenThousandTicksGiveBackAllTheyTake) {
     EXPECT_GE(result.atEnd.user.timers, 2);
     EXPECT_TRUE(win::IsWindowVisible(soak.Mini().hWnd()));
     EXPECT_FALSE(win::IsWindowVisible(soak.Statistics().hWnd()));
+}
+
+// Building the windows, running them and tearing them down again leaves nothing behind: the
+// second and third rounds end holding what the first ended holding.
+TEST_F(WindowSoakTest, BuiltAndTornDownAgainTheWindowsLeaveNothingBehind) {
+    auto round = [&] {
+        {
+            WindowSoak soak(Folder());
+            soak.Run(kSoakCycle, kSoakCycle);
+        }
+        return SoakCounts{win::GdiLiveObjects(), win::UserLiveObjectCounts(), LiveHeap()};
+    };
+    const SoakCounts first = round();
+    for (int i = 0; i < 2; ++i) {
+        const SoakCounts again = round();
+        const std::string figures = "first: " + Describe(first) + "\nagain: " + Describe(again);
+        EXPECT_EQ(again.gdi, first.gdi) << figures;
+        EXPECT_EQ(again.user, first.user) << figures;
+        EXPECT_NEAR(again.heap.blocks, first.heap.blocks, kHeapJitterBlocks) << figures;
+    }
 }
 
 TEST(SoakInterfaces, CountersPassAndWrapAtFourGigabytesAndOneInterfaceComesAndGoes) {

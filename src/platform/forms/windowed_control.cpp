@@ -11,6 +11,16 @@ WindowedControl::WindowedControl(Container& container, std::string name)
           return KeyboardFilter(window, message, wParam, lParam);
       }) {}
 
+// A form destroyed while loaded destroys its window in its own destructor, after its controls
+// (members of the form) are gone. Their filters go with them, so each window is handed back to
+// its class procedure, and still hears its last messages and frees what it made.
+WindowedControl::~WindowedControl() {
+    if (window_ && classProcedure_ && IsWindow(window_) &&
+        GetWindowLongPtr(window_, GWLP_WNDPROC) == filter_.Get().ToLongPtr()) {
+        SetWindowLongPtr(window_, GWLP_WNDPROC, classProcedure_.ToLongPtr());
+    }
+}
+
 HWND WindowedControl::hWnd() const {
     Touch();
     return window_;

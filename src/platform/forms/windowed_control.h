@@ -17,6 +17,9 @@ namespace win::forms {
 class WindowedControl : public Control {
 public:
     WindowedControl(Container& container, std::string name);
+    ~WindowedControl() override;
+    WindowedControl(const WindowedControl&) = delete;
+    WindowedControl& operator=(const WindowedControl&) = delete;
 
     HWND hWnd() const override;
     // Gives the control the keyboard focus.

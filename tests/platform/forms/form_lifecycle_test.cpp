@@ -8,6 +8,7 @@
 #include "platform/forms/command_button.h"
 #include "platform/forms/form.h"
 #include "platform/forms/label.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/timer.h"
 #include "platform/gdi/gdi_objects.h"
@@ -225,6 +226,37 @@ TEST_F(FormLifecycle, AThousandReloadsLeakNothing) {
     EXPECT_EQ(GdiLiveObjects(), gdi);
     EXPECT_FALSE(AnyTimerRuns());
     EXPECT_EQ(form.loads, 1001);
+}
+
+// A picture box keeps a drawing surface of its own, made with its window and freed when the
+// window hears its last message.
+class frmWithPicture : public Form {
+public:
+    frmWithPicture() : Form("frmWithPicture") {}
+    PictureBox picGraph{*this, "picGraph"};
+    TextBox txtInput{*this, "txtInput"};
+
+protected:
+    void Design() override {
+        SetClientSize(3000, 1500);
+        picGraph.Move(150, 150, 2000, 900);
+        txtInput.Move(150, 1100, 1500, 300);
+    }
+};
+
+// The form's destructor destroys its window after the controls, members of the form, are gone;
+// their windows must still free what they made.
+TEST_F(FormLifecycle, AFormDestroyedWhileLoadedGivesBackWhatItsControlsMade) {
+    const int windows = WindowCount();
+    const GdiObjectCounts gdi = GdiLiveObjects();
+    for (int i = 0; i < 3; ++i) {
+        frmWithPicture form;
+        form.Show();
+        desktop.Pump();
+        ASSERT_GT(GdiLiveObjects().bitmaps, gdi.bitmaps);
+    }
+    EXPECT_EQ(WindowCount(), windows);
+    EXPECT_EQ(GdiLiveObjects(), gdi);
 }
 
 }  // namespace
