@@ -13,6 +13,15 @@ Frame::Frame(Container& container, std::string name)
     ResetProperties();
 }
 
+// Undone before the control's own filter is, so that the window is handed back to its class
+// (see ~WindowedControl).
+Frame::~Frame() {
+    if (window_ && previous_ && IsWindow(window_) &&
+        GetWindowLongPtr(window_, GWLP_WNDPROC) == procedure_.Get().ToLongPtr()) {
+        SetWindowLongPtr(window_, GWLP_WNDPROC, previous_.ToLongPtr());
+    }
+}
+
 void Frame::ResetProperties() {
     caption_.clear();
     geometry_.tabStop = false;

@@ -16,6 +16,7 @@ namespace win::forms {
 class Frame : public WindowedControl, public Container {
 public:
     Frame(Container& container, std::string name);
+    ~Frame() override;
 
     std::string Caption() const;
     void SetCaption(std::string caption);

@@ -7,6 +7,7 @@
 #include "platform/controls/button.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/form.h"
+#include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/text_box.h"
@@ -235,12 +236,16 @@ public:
     frmWithPicture() : Form("frmWithPicture") {}
     PictureBox picGraph{*this, "picGraph"};
     TextBox txtInput{*this, "txtInput"};
+    Frame fraBox{*this, "fraBox"};
+    PictureBox picInFrame{fraBox, "picInFrame"};
 
 protected:
     void Design() override {
-        SetClientSize(3000, 1500);
+        SetClientSize(5000, 1500);
         picGraph.Move(150, 150, 2000, 900);
         txtInput.Move(150, 1100, 1500, 300);
+        fraBox.Move(2400, 150, 2400, 1200);
+        picInFrame.Move(150, 300, 1500, 600);
     }
 };
 
