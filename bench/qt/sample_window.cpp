@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
 
     const Rect work = host.WorkArea();
     WindowSpec request;
-    request.content = {work.right - kSize.width, work.bottom - kSize.height, work.right, work.bottom};
+    request.content = {work.right - kSize.width, work.bottom - kSize.height, work.right,
+                       work.bottom};
     request.topmost = true;
     request.skipTaskbar = true;
     sample.window_ = host.CreateNativeWindow(request);

@@ -69,7 +69,7 @@ TEST_F(WindowGeometryTest, DecoratedWindowsHaveTheDesktopsFrameOutsideTheirConte
     const auto* native = desktop.Host().FindWindow(desktop.NativeOf(dialog));
     EXPECT_TRUE(native->request.decorated);
     EXPECT_EQ(native->request.content, (host::Rect{200 + margins.left, 200 + margins.top,
-                                                406 - margins.right, 328 - margins.bottom}));
+                                                   406 - margins.right, 328 - margins.bottom}));
     POINT origin{0, 0};
     ClientToScreen(dialog, &origin);
     EXPECT_EQ(origin, (POINT{200 + margins.left, 200 + margins.top}));

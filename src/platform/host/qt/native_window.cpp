@@ -38,7 +38,10 @@ Point ScreenPoint(const QPointF& global) {
 }  // namespace
 
 NativeWindow::NativeWindow(WindowId id, const WindowSpec& request, NativeWindowContext context)
-    : QWidget(nullptr, WindowFlagsFor(request)), id_(id), spec_(request), context_(std::move(context)) {
+    : QWidget(nullptr, WindowFlagsFor(request)),
+      id_(id),
+      spec_(request),
+      context_(std::move(context)) {
     // Every pixel comes from our bitmap; Qt must not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
