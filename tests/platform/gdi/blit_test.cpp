@@ -76,6 +76,31 @@ TEST(BitBltTest, RasterOperationsFollowTheirTruthTables) {
     EXPECT_TRUE(BitBlt(target.Dc(), 0, 0, 1, 1, HDC(), 0, 0, BLACKNESS));
 }
 
+// One stretch along each axis: which source pixel (its index) each target pixel shows, across a
+// row and down a column of numbered pixels, in the given stretch mode.
+struct Stretched {
+    std::vector<std::uint32_t> across;
+    std::vector<std::uint32_t> down;
+};
+Stretched StretchAlongEachAxis(int sourceLength, int targetLength, int mode) {
+    Canvas row(sourceLength, 1);
+    Number(row);
+    Canvas wide(targetLength, 1);
+    SetStretchBltMode(wide.Dc(), mode);
+    StretchBlt(wide.Dc(), 0, 0, targetLength, 1, row.Dc(), 0, 0, sourceLength, 1, SRCCOPY);
+    Canvas column(1, sourceLength);
+    Number(column);
+    Canvas tall(1, targetLength);
+    SetStretchBltMode(tall.Dc(), mode);
+    StretchBlt(tall.Dc(), 0, 0, 1, targetLength, column.Dc(), 0, 0, 1, sourceLength, SRCCOPY);
+    Stretched result;
+    for (int i = 0; i < targetLength; ++i) {
+        result.across.push_back(wide.Pixel(i, 0));
+        result.down.push_back(tall.Pixel(0, i) / 0x10);
+    }
+    return result;
+}
+
 // Enlarging takes the source pixel under each destination centre, a centre on a boundary
 // taking the earlier pixel: floor(((2i + 1) n - 1) / 2m). Shrinking keeps, across, the pixel
 // nearest the far end of each span, floor(((2i + 2) n - m) / 2m), and down, the one nearest its
@@ -98,21 +123,9 @@ TEST(StretchBltTest, NearestSamplingPicksBySizeAndAxis) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.sourceLength) + " to " + std::to_string(c.targetLength));
-        Canvas row(c.sourceLength, 1);
-        Number(row);
-        Canvas wide(c.targetLength, 1);
-        SetStretchBltMode(wide.Dc(), COLORONCOLOR);
-        StretchBlt(wide.Dc(), 0, 0, c.targetLength, 1, row.Dc(), 0, 0, c.sourceLength, 1, SRCCOPY);
-        Canvas column(1, c.sourceLength);
-        Number(column);
-        Canvas tall(1, c.targetLength);
-        SetStretchBltMode(tall.Dc(), COLORONCOLOR);
-        StretchBlt(tall.Dc(), 0, 0, 1, c.targetLength, column.Dc(), 0, 0, 1, c.sourceLength,
-                   SRCCOPY);
-        for (int i = 0; i < c.targetLength; ++i) {
-            EXPECT_EQ(wide.Pixel(i, 0), c.across[static_cast<std::size_t>(i)]) << i;
-            EXPECT_EQ(tall.Pixel(0, i), c.down[static_cast<std::size_t>(i)] * 0x10) << i;
-        }
+        const Stretched got = StretchAlongEachAxis(c.sourceLength, c.targetLength, COLORONCOLOR);
+        EXPECT_EQ(got.across, c.across);
+        EXPECT_EQ(got.down, c.down);
     }
 }
 
@@ -121,6 +134,8 @@ TEST(StretchBltTest, NearestSamplingPicksBySizeAndAxis) {
 // the run starting at it. 7 to 3 keeps 1, 4, 6 across, so the runs are {0,1} {2,3,4} {5,6};
 // down it keeps 0, 2, 5, with the same runs.
 TEST(StretchBltTest, ShrinkingCombinesTheDroppedPixelsInTheAndOrModes) {
+    Canvas fresh(1, 1);
+    EXPECT_EQ(GetStretchBltMode(fresh.Dc()), BLACKONWHITE);
     struct Case {
         int mode;
         int sourceLength;
@@ -134,21 +149,9 @@ TEST(StretchBltTest, ShrinkingCombinesTheDroppedPixelsInTheAndOrModes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("mode " + std::to_string(c.mode) + ", " + std::to_string(c.sourceLength));
-        Canvas row(c.sourceLength, 1);
-        Number(row);
-        Canvas wide(3, 1);
-        EXPECT_EQ(GetStretchBltMode(wide.Dc()), BLACKONWHITE);
-        SetStretchBltMode(wide.Dc(), c.mode);
-        StretchBlt(wide.Dc(), 0, 0, 3, 1, row.Dc(), 0, 0, c.sourceLength, 1, SRCCOPY);
-        Canvas column(1, c.sourceLength);
-        Number(column);
-        Canvas tall(1, 3);
-        SetStretchBltMode(tall.Dc(), c.mode);
-        StretchBlt(tall.Dc(), 0, 0, 1, 3, column.Dc(), 0, 0, 1, c.sourceLength, SRCCOPY);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(wide.Pixel(i, 0), c.across[static_cast<std::size_t>(i)]) << i;
-            EXPECT_EQ(tall.Pixel(0, i), c.down[static_cast<std::size_t>(i)] * 0x10) << i;
-        }
+        const Stretched got = StretchAlongEachAxis(c.sourceLength, 3, c.mode);
+        EXPECT_EQ(got.across, c.across);
+        EXPECT_EQ(got.down, c.down);
     }
 }
 
