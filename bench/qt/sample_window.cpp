@@ -59,6 +59,7 @@ public:
     void OnActivationChanged(WindowId, bool) override {}
     void OnExposed(WindowId, Rect) override {}
     void OnGeometryChanged(WindowId, Rect) override {}
+    void OnMinimizedChanged(WindowId, bool) override {}
     void OnPopupDismissed(WindowId) override {}
     void OnDisplayChanged() override {}
     void OnSystemColorsChanged() override {}

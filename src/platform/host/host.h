@@ -211,6 +211,9 @@ public:
     virtual void OnExposed(WindowId window, Rect dirty) = 0;
     // The desktop moved or resized a window (a user dragged its frame).
     virtual void OnGeometryChanged(WindowId window, Rect content) = 0;
+    // The desktop minimised a window or brought it back of its own accord (its minimise button,
+    // a key, its window list).
+    virtual void OnMinimizedChanged(WindowId window, bool minimized) = 0;
     // A host that closes popups by itself (a press outside while grabbed) tells so here.
     virtual void OnPopupDismissed(WindowId window) = 0;
     // Screen size or work area changed.
@@ -272,6 +275,9 @@ public:
     virtual void Hide(WindowId window) = 0;
     virtual void Activate(WindowId window) = 0;
     virtual void Raise(WindowId window) = 0;
+    // Minimises the window, or brings it back to its size and place. A minimised window stays
+    // shown as far as Show and Hide go; the desktop keeps it as an icon, or out of sight.
+    virtual void SetMinimized(WindowId window, bool minimized) = 0;
     // A popup takes every pointer and key event until released or destroyed.
     virtual void GrabPointer(WindowId popup) = 0;
     virtual void ReleasePointer(WindowId popup) = 0;

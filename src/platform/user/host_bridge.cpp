@@ -371,6 +371,15 @@ void HostBridge::OnGeometryChanged(host::WindowId native, host::Rect content) {
     });
 }
 
+void HostBridge::OnMinimizedChanged(host::WindowId native, bool minimized) {
+    const HWND window = session_.FindByNative(native);
+    Defer([this, window, minimized] {
+        if (Window* found = session_.Get(window)) {
+            user::SetMinimized(session_, *found, minimized, true);
+        }
+    });
+}
+
 void HostBridge::OnPopupDismissed(host::WindowId native) {
     const HWND window = session_.FindByNative(native);
     if (session_.Get(window) != nullptr) {

@@ -25,6 +25,7 @@ public:
     void OnActivationChanged(host::WindowId window, bool active) override;
     void OnExposed(host::WindowId window, host::Rect dirty) override;
     void OnGeometryChanged(host::WindowId window, host::Rect content) override;
+    void OnMinimizedChanged(host::WindowId window, bool minimized) override;
     void OnPopupDismissed(host::WindowId window) override;
     void OnDisplayChanged() override;
     void OnSystemColorsChanged() override;

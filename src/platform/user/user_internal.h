@@ -41,6 +41,8 @@ bool IsDescendant(const Session& session, HWND candidate, HWND ancestor);
 bool IsActivatable(const Window& window);
 void ActivateWindow(Session& session, HWND window, WPARAM how);
 void DeactivateActive(Session& session, HWND next);
+// Minimises a top-level window or brings it back; `fromDesktop` when the desktop already did.
+void SetMinimized(Session& session, Window& topLevel, bool minimized, bool fromDesktop);
 void ForgetInputOf(Session& session, Window& window);
 void MoveFocus(Session& session, HWND to);
 // WM_MOUSELEAVE to every window with a leave request that the cursor is no longer over.

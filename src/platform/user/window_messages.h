@@ -111,6 +111,7 @@ inline constexpr WPARAM ICON_BIG = 1;
 
 // WM_SIZE
 inline constexpr WPARAM SIZE_RESTORED = 0;
+inline constexpr WPARAM SIZE_MINIMIZED = 1;
 
 // Key-state flags of mouse messages.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;

@@ -135,7 +135,7 @@ void HeadlessHost::Show(WindowId window, bool activate) {
         return;
     }
     found->visible = true;
-    if (activate && found->request.kind == WindowKind::TopLevel) {
+    if (activate && !found->minimized && found->request.kind == WindowKind::TopLevel) {
         SetActive(window);
     }
 }
@@ -160,13 +160,31 @@ void HeadlessHost::Hide(WindowId window) {
 
 void HeadlessHost::Activate(WindowId window) {
     const headless::HeadlessWindow* found = Find(window);
-    if (found != nullptr && found->visible && found->request.kind == WindowKind::TopLevel) {
+    if (found != nullptr && found->OnScreen() && found->request.kind == WindowKind::TopLevel) {
         SetActive(window);
     }
 }
 
 void HeadlessHost::Raise(WindowId window) {
     stack_.Raise(window);
+}
+
+void HeadlessHost::SetMinimized(WindowId window, bool minimized) {
+    headless::HeadlessWindow* found = Find(window);
+    if (found == nullptr || found->minimized == minimized) {
+        return;
+    }
+    found->minimized = minimized;
+    if (!minimized) {
+        return;
+    }
+    if (hovered_ == window) {
+        QueueMouse(window, MouseAction::Leave, MouseButton::None);
+        hovered_ = WindowId::None;
+    }
+    if (active_ == window) {
+        SetActive(WindowId::None);
+    }
 }
 
 void HeadlessHost::GrabPointer(WindowId popup) {

@@ -84,6 +84,9 @@ public:
     void ChangeDisplay(Size size, Rect workArea);
     // The desktop moves a window, as a user dragging its frame would.
     void DragWindow(WindowId window, Rect content);
+    // The desktop minimises a window or brings it back, as its minimise button or window list
+    // would.
+    void MinimizeFromDesktop(WindowId window, bool minimized);
 
     // ---- inspection
     const headless::HeadlessWindow* FindWindow(WindowId window) const;
@@ -123,6 +126,7 @@ public:
     void Hide(WindowId window) override;
     void Activate(WindowId window) override;
     void Raise(WindowId window) override;
+    void SetMinimized(WindowId window, bool minimized) override;
     void GrabPointer(WindowId popup) override;
     void ReleasePointer(WindowId popup) override;
     Margins DecorationMargins() const override { return margins_; }

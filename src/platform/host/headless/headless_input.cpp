@@ -39,7 +39,7 @@ bool AnyHeld(const MouseButtons& buttons) {
 WindowId HeadlessHost::WindowAt(Point screen) const {
     return stack_.FindFromTop([&](WindowId id) {
         const headless::HeadlessWindow& window = windows_.at(id);
-        return window.visible && window.ContainsScreenPoint(screen);
+        return window.OnScreen() && window.ContainsScreenPoint(screen);
     });
 }
 
@@ -213,6 +213,14 @@ void HeadlessHost::ChangeTheme() {
 void HeadlessHost::ChangeDisplay(Size size, Rect workArea) {
     SetScreen(size, workArea);
     Queue([](EventSink& sink) { sink.OnDisplayChanged(); });
+    RunLoopStep();
+}
+
+void HeadlessHost::MinimizeFromDesktop(WindowId window, bool minimized) {
+    if (Find(window) != nullptr) {
+        SetMinimized(window, minimized);
+        Queue([window, minimized](EventSink& sink) { sink.OnMinimizedChanged(window, minimized); });
+    }
     RunLoopStep();
 }
 

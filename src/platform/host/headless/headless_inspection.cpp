@@ -23,7 +23,7 @@ std::vector<std::uint32_t> HeadlessHost::Screenshot() const {
     std::vector<std::uint32_t> screen(static_cast<std::size_t>(width) * height, 0);
     for (WindowId id : stack_.BottomToTop()) {
         const headless::HeadlessWindow& window = windows_.at(id);
-        if (!window.visible) {
+        if (!window.OnScreen()) {
             continue;
         }
         const Rect& content = window.request.content;

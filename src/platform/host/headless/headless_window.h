@@ -14,6 +14,7 @@ struct HeadlessWindow {
     WindowId id = WindowId::None;
     WindowSpec request;
     bool visible = false;
+    bool minimized = false;
     // std::nullopt: the whole content rectangle.
     std::optional<std::vector<Span>> shape;
     CursorShape cursor = CursorShape::Arrow;
@@ -25,6 +26,8 @@ struct HeadlessWindow {
     Rect lastDirty;
 
     Size ContentSize() const { return {request.content.Width(), request.content.Height()}; }
+    // Shown and not minimised: on the screen, where the pointer can reach it.
+    bool OnScreen() const { return visible && !minimized; }
     bool ContainsScreenPoint(Point screen) const;
     std::uint32_t PixelAt(int x, int y) const;
     // Keeps what was presented where the old and new content overlap.

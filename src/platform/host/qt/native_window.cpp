@@ -181,6 +181,12 @@ void NativeWindow::ShowWindow(bool activate) {
     }
 }
 
+void NativeWindow::SetMinimized(bool minimized) {
+    minimized_ = minimized;
+    const Qt::WindowStates states = windowState();
+    setWindowState(minimized ? states | Qt::WindowMinimized : states & ~Qt::WindowMinimized);
+}
+
 void NativeWindow::HideWindow() {
     ReleaseInput();
     hide();
@@ -307,6 +313,15 @@ void NativeWindow::closeEvent(QCloseEvent* event) {
 
 void NativeWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool minimized = (windowState() & Qt::WindowMinimized) != 0;
+        if (minimized != minimized_) {
+            minimized_ = minimized;
+            Push(
+                [id = id_, minimized](EventSink& sink) { sink.OnMinimizedChanged(id, minimized); });
+        }
+        return;
+    }
     if (event->type() != QEvent::ActivationChange) {
         return;
     }

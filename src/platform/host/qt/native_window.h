@@ -37,6 +37,8 @@ public:
     void SetSkipTaskbar(bool skip);
     void ShowWindow(bool activate);
     void HideWindow();
+    // Kept while hidden: a minimised window shows again minimised.
+    void SetMinimized(bool minimized);
     void GrabInput();
     void ReleaseInput();
     // How many times presented pixels were painted to the screen.
@@ -74,6 +76,8 @@ private:
     NativeWindowContext context_;
     QImage presented_;
     bool active_ = false;
+    // As last asked for or reported, so that only the desktop's own changes are reported.
+    bool minimized_ = false;
     bool grabbing_ = false;
     std::uint64_t paintedFrames_ = 0;
 };

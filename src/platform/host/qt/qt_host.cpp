@@ -253,6 +253,12 @@ void QtHost::Activate(WindowId window) {
     }
 }
 
+void QtHost::SetMinimized(WindowId window, bool minimized) {
+    if (desktop::NativeWindow* found = state_->Find(window)) {
+        found->SetMinimized(minimized);
+    }
+}
+
 void QtHost::Raise(WindowId window) {
     if (desktop::NativeWindow* found = state_->Find(window)) {
         found->raise();

@@ -49,6 +49,7 @@ public:
     void Hide(WindowId window) override;
     void Activate(WindowId window) override;
     void Raise(WindowId window) override;
+    void SetMinimized(WindowId window, bool minimized) override;
     void GrabPointer(WindowId popup) override;
     void ReleasePointer(WindowId popup) override;
     Margins DecorationMargins() const override;

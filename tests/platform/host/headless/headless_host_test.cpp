@@ -37,6 +37,9 @@ public:
     }
     void OnExposed(WindowId, Rect) override {}
     void OnGeometryChanged(WindowId window, Rect) override { log.push_back("moved " + Id(window)); }
+    void OnMinimizedChanged(WindowId window, bool minimized) override {
+        log.push_back((minimized ? "minimized " : "restored ") + Id(window));
+    }
     void OnPopupDismissed(WindowId) override {}
     void OnDisplayChanged() override { log.push_back("display"); }
     void OnSystemColorsChanged() override {}
@@ -218,6 +221,28 @@ TEST_F(HeadlessHostTest, TrayInputArrivesOnlyWhileTheIconIsShown) {
     host.SetTrayAvailable(false);
     host.ShowTrayIcon();
     EXPECT_FALSE(host.Tray().shown);
+}
+
+// A minimised window stays shown but leaves the screen: the pointer passes through to what is
+// under it and it is not active. Only the desktop's own minimising is reported.
+TEST_F(HeadlessHostTest, AMinimisedWindowIsOffTheScreenUntilBroughtBack) {
+    const WindowId below = Open({0, 0, 100, 100});
+    const WindowId above = Open({0, 0, 100, 100});
+    host.Activate(above);
+    host.SetMinimized(above, true);
+    EXPECT_TRUE(host.FindWindow(above)->visible);
+    EXPECT_EQ(host.WindowAt({10, 10}), below);
+    host.Activate(above);
+    host.ProcessPendingEvents();
+    const std::string id = std::to_string(static_cast<std::uint64_t>(above));
+    EXPECT_EQ(sink.log.back(), "deactivate " + id) << "not activated while minimised";
+    host.SetMinimized(above, false);
+    EXPECT_EQ(host.WindowAt({10, 10}), above);
+
+    sink.log.clear();
+    host.MinimizeFromDesktop(above, true);
+    host.MinimizeFromDesktop(above, false);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"minimized " + id, "restored " + id}));
 }
 
 TEST_F(HeadlessHostTest, DestroyedWindowGetsNoMoreInput) {

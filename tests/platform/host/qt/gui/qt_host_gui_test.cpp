@@ -228,6 +228,35 @@ TEST_F(QtHostGuiTest, DecoratedWindowHasAFrameAndItsCloseBoxAsksUs) {
     host().DestroyNativeWindow(window.id);
 }
 
+// Ours asked of the desktop, and the desktop's own (here asked with xdotool, as its minimise
+// button or window list would) told to us; our own asking is not echoed back.
+TEST_F(QtHostGuiTest, MinimisingGoesBothWays) {
+    WindowSpec request;
+    request.content = {200, 200, 360, 300};
+    request.decorated = true;
+    request.skipTaskbar = true;
+    const Window window = Open(request, kBlue);
+    ASSERT_TRUE(WaitMapped(window.id));
+    const std::string hex = desktop_testing::HexWindow(host().NativeWindowHandle(window.id));
+    auto iconic = [&] {
+        return RunTool("xprop -id " + hex + " WM_STATE").find("Iconic") != std::string::npos;
+    };
+    host().SetMinimized(window.id, true);
+    ASSERT_TRUE(fixture_.PumpUntil(iconic));
+    host().SetMinimized(window.id, false);
+    ASSERT_TRUE(fixture_.PumpUntil([&] { return !iconic(); }));
+    fixture_.PumpFor(200);
+    EXPECT_TRUE(sink().minimizations.empty());
+
+    RunTool("xdotool windowminimize " + hex);
+    ASSERT_TRUE(fixture_.PumpUntil([&] { return !sink().minimizations.empty(); }));
+    EXPECT_EQ(sink().minimizations.back(), (std::pair{window.id, true}));
+    RunTool("xdotool windowactivate " + hex);
+    ASSERT_TRUE(fixture_.PumpUntil([&] { return sink().minimizations.size() >= 2; }));
+    EXPECT_EQ(sink().minimizations.back(), (std::pair{window.id, false}));
+    host().DestroyNativeWindow(window.id);
+}
+
 TEST_F(QtHostGuiTest, ChineseTextIsDrawnWithACjkFace) {
     const Size size{240, 40};
     std::vector<std::uint32_t> pixels = HostFixture::Solid(size, 0x00FFFFFF);

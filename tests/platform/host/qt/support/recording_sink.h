@@ -28,6 +28,7 @@ public:
     std::vector<std::pair<WindowId, Rect>> geometries;
     std::vector<TrayEvent> tray;
     std::vector<std::int64_t> wakeUps;
+    std::vector<std::pair<WindowId, bool>> minimizations;
     int sessionEndings = 0;
     int colorChanges = 0;
     int themeChanges = 0;
@@ -47,6 +48,9 @@ public:
     void OnExposed(WindowId window, Rect dirty) override { exposures.emplace_back(window, dirty); }
     void OnGeometryChanged(WindowId window, Rect content) override {
         geometries.emplace_back(window, content);
+    }
+    void OnMinimizedChanged(WindowId window, bool minimized) override {
+        minimizations.emplace_back(window, minimized);
     }
     void OnPopupDismissed(WindowId) override {}
     void OnDisplayChanged() override { ++displayChanges; }
