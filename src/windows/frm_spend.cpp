@@ -116,10 +116,8 @@ void frmSpend::frmSpend_lumbutton1_Click() {
 }
 
 void frmSpend::frmSpend_Command1_Click() {
-    // Our desktop layer has no minimised state. A window without a taskbar entry that is
-    // minimised leaves nothing on the screen, which hiding it does as well; showing the window
-    // again (from the tray menu) restores it, loaded as it was.
-    Hide();
+    // The window has no taskbar entry: showing it again from the tray menu brings it back.
+    SetWindowState(win::forms::vbMinimized);
 }
 
 void frmSpend::frmSpend_Command2_Click() {

@@ -199,12 +199,22 @@ TEST_F(TariffWindowTest, AClickOnTheButtonCalculates) {
 
 TEST_F(TariffWindowTest, MinimizedWindowComesBackWhenShownAgain) {
     Window().Show();
+    desktop_.Pump();
     Window().Text1.SetText("3");
     Window().Command1.PerformClick();
-    EXPECT_FALSE(win::IsWindowVisible(Window().hWnd()));
+    desktop_.Pump();
+    EXPECT_TRUE(win::IsIconic(Window().hWnd()));
+    EXPECT_EQ(Window().WindowState(), win::forms::vbMinimized);
     EXPECT_TRUE(Window().IsLoaded()) << "minimized, not closed";
+    const auto* native = desktop_.Host().FindWindow(desktop_.NativeOf(Window().hWnd()));
+    ASSERT_NE(native, nullptr);
+    EXPECT_TRUE(native->minimized);
+    EXPECT_NE(win::GetActiveWindow(), Window().hWnd());
     Window().Show();
-    EXPECT_TRUE(win::IsWindowVisible(Window().hWnd()));
+    desktop_.Pump();
+    EXPECT_FALSE(win::IsIconic(Window().hWnd()));
+    EXPECT_FALSE(native->minimized);
+    EXPECT_EQ(win::GetActiveWindow(), Window().hWnd());
     EXPECT_EQ(Window().Text1.Text(), "3") << "the same window, restored";
 }
 

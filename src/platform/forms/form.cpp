@@ -137,9 +137,25 @@ void Form::Show() {
     if (!hwnd_) {
         return;
     }
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd_);
+}
+
+int Form::WindowState() const {
+    return hwnd_ && IsIconic(hwnd_) ? vbMinimized : vbNormal;
+}
+
+void Form::SetWindowState(int state) {
+    EnsureLoaded();
+    if (!hwnd_) {
+        return;
+    }
+    if (state == vbMinimized && IsWindowVisible(hwnd_)) {
+        ShowWindow(hwnd_, SW_MINIMIZE);
+    } else if (state == vbNormal && IsIconic(hwnd_) && IsWindowVisible(hwnd_)) {
+        ShowWindow(hwnd_, SW_RESTORE);
+    }
 }
 
 void Form::Hide() {

@@ -30,6 +30,11 @@ class Menu;
 enum class FormBorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 enum class StartUpPosition { Manual = 0, CenterOwner = 1, CenterScreen = 2, WindowsDefault = 3 };
 
+// WindowState values.
+inline constexpr int vbNormal = 0;
+inline constexpr int vbMinimized = 1;
+inline constexpr int vbMaximized = 2;
+
 // The colour to draw with: a system-colour reference becomes its current RGB value.
 COLORREF TranslateColor(OLE_COLOR colour);
 
@@ -46,9 +51,16 @@ public:
     bool IsLoaded() const { return state_ != State::Unloaded; }
     // Loads the form, hidden, unless it is loaded.
     void Load();
-    // Loads it if need be, then makes it visible and active: modeless, without an owner.
+    // Loads it if need be, then makes it visible and active: modeless, without an owner. A
+    // minimised form is brought back: a window without a taskbar entry has nowhere else to be
+    // brought back from.
     void Show();
     void Hide();
+    // vbMinimized while the window is minimised (by the program or by the desktop), otherwise
+    // vbNormal. Setting vbMinimized minimises a shown form (a hidden one stays as it is);
+    // vbNormal brings a shown one back. Maximising is not supported and leaves the form as it is.
+    int WindowState() const;
+    void SetWindowState(int state);
     // Raises Unload, then destroys the window and its controls; the form object stays.
     void Unload();
     bool Visible() const;

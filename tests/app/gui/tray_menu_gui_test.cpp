@@ -300,6 +300,39 @@ TEST_F(TrayMenuOnDesktop, EachButtonOpensItsWindowAndTheMenuWindowGoes) {
     }
 }
 
+// The desktop's minimise takes the menu window away and the tray's "显示目录" brings the same
+// window back; the tariff window's "_" minimises it until its button shows it again.
+TEST_F(TrayMenuOnDesktop, MinimisedWindowsComeBackWhenShown) {
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    const std::uint64_t menuWindow = menu_->window;
+    RunTool("xdotool windowminimize " + HexWindow(menuWindow));
+    EXPECT_TRUE(PollUntil([] { return !ManagedWindowOfWidth("Quellan", kMenuWidth); }));
+    ASSERT_TRUE(OpenTrayMenu());
+    ChooseItem(0);
+    ASSERT_NO_FATAL_FAILURE(WaitForMenuWindow());
+    EXPECT_EQ(menu_->window, menuWindow) << "the same window, brought back";
+
+    const ButtonBox& tariffButton = kButtons[2];
+    ClickButton(tariffButton);
+    const auto tariff = WaitForManagedWindow(tariffButton.opens);
+    ASSERT_TRUE(tariff) << program_->Errors();
+    const auto placed = InfoOf(*tariff);
+    ASSERT_TRUE(placed);
+    // "_": 3480, 120, 255 x 255 twips in the borderless window.
+    ClickAt(placed->rect.left + Pixels(3480) + 8, placed->rect.top + Pixels(120) + 8);
+    EXPECT_TRUE(PollUntil([&] {
+        const auto info = InfoOf(*tariff);
+        return info && !info->viewable;
+    })) << "the tariff window is still shown";
+    EXPECT_TRUE(program_->Running());
+    ASSERT_TRUE(OpenTrayMenu());
+    ChooseItem(0);
+    ASSERT_NO_FATAL_FAILURE(WaitForMenuWindow());
+    ClickButton(tariffButton);
+    EXPECT_EQ(WaitForManagedWindow(tariffButton.opens), tariff) << "the same window, brought back";
+    Screenshot("tariff-window-back");
+}
+
 TEST_F(TrayMenuOnDesktop, EndSavesTheTotalEndsTheProgramAndTakesTheIconAway) {
     WriteFile(TotalsFile(), "1000\r\n");
     ASSERT_NO_FATAL_FAILURE(StartProgram());

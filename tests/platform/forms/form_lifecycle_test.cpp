@@ -125,6 +125,40 @@ TEST_F(FormLifecycle, UnloadDestroysTheWindowsButKeepsTheFormsOwnData) {
     EXPECT_EQ(form.events, (std::vector<std::string>{"Form_Load", "Form_Unload", "Form_Load"}));
 }
 
+// Minimised by the program or by the desktop, a form comes back when it is shown: a window
+// without a taskbar entry has nowhere else to come back from.
+TEST_F(FormLifecycle, ShowBringsBackAMinimisedForm) {
+    frmSample form;
+    form.Show();
+    form.txtInput.SetText("kept");
+    form.SetWindowState(vbMinimized);
+    desktop.Pump();
+    EXPECT_EQ(form.WindowState(), vbMinimized);
+    EXPECT_TRUE(form.Visible());
+    form.Show();
+    desktop.Pump();
+    EXPECT_EQ(form.WindowState(), vbNormal);
+    EXPECT_EQ(GetActiveWindow(), form.hWnd());
+
+    desktop.Host().MinimizeFromDesktop(desktop.NativeOf(form.hWnd()), true);
+    desktop.Pump();
+    EXPECT_EQ(form.WindowState(), vbMinimized);
+    form.Show();
+    desktop.Pump();
+    EXPECT_EQ(form.WindowState(), vbNormal);
+    EXPECT_EQ(form.txtInput.Text(), "kept");
+    EXPECT_EQ(form.loads, 1);
+
+    // A hidden form is not minimised; vbNormal brings a minimised one back.
+    form.Hide();
+    form.SetWindowState(vbMinimized);
+    EXPECT_EQ(form.WindowState(), vbNormal);
+    form.Show();
+    form.SetWindowState(vbMinimized);
+    form.SetWindowState(vbNormal);
+    EXPECT_EQ(form.WindowState(), vbNormal);
+}
+
 TEST_F(FormLifecycle, TheCloseBoxUnloads) {
     frmSample form;
     form.Show();
