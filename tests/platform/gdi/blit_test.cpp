@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,20 @@ TEST(StretchBltTest, ShrinkingCombinesTheDroppedPixelsInTheAndOrModes) {
         EXPECT_EQ(got.across, c.across);
         EXPECT_EQ(got.down, c.down);
     }
+}
+
+// Extents near INT_MAX keep their spans exact (the sums run past 32 bits): INT_MAX to
+// INT_MAX - 1 keeps one source column for each of the first pixels; down, 4 to 2 gives rows 0..1.
+TEST(StretchBltTest, ShrinkingFromExtentsNearTheLimitStaysExact) {
+    Canvas source(3, 4);
+    Number(source);
+    Canvas target(4, 4, RGB(255, 255, 255));
+    ASSERT_TRUE(
+        StretchBlt(target.Dc(), 0, 0, INT_MAX - 1, 2, source.Dc(), 0, 0, INT_MAX, 4, SRCCOPY));
+    EXPECT_EQ(target.Pixel(0, 0), (0u & 16u));
+    EXPECT_EQ(target.Pixel(1, 0), (1u & 17u));
+    EXPECT_EQ(target.Pixel(2, 0), (2u & 18u));
+    EXPECT_EQ(target.Pixel(3, 0), testing::kWhitePixel);  // no source column left
 }
 
 TEST(StretchBltTest, BlendingShrinksByPlainSamplingWhateverTheMode) {

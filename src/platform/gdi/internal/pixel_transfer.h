@@ -115,7 +115,14 @@ template <class Op>
 void TransferCombining(DeviceContext& destination, TransferRect to, const PixelSource& source,
                        TransferRect from, bool mirrorX, bool mirrorY, Op&& op) {
     const bool useAnd = destination.StretchMode() == BLACKONWHITE;
-    const RECT area = ClampedRect(to.x, to.y, to.x + to.width, to.y + to.height);
+    // Only what the clip can show is worked out, however large the destination.
+    const RECT clipBox = destination.EffectiveClip().Box();
+    const RECT whole = ClampedRect(to.x, to.y, to.x + to.width, to.y + to.height);
+    const RECT area{std::max(whole.left, clipBox.left), std::max(whole.top, clipBox.top),
+                    std::min(whole.right, clipBox.right), std::min(whole.bottom, clipBox.bottom)};
+    if (area.left >= area.right || area.top >= area.bottom) {
+        return;
+    }
     const std::vector<SourceSpan> columns =
         SourceSpans(area.left, area.right, to.x, to.width, from.x, from.width, mirrorX,
                     source.width, Axis::Across);
