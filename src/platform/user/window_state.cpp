@@ -91,6 +91,9 @@ bool ShowWindow(HWND hWnd, int nCmdShow) {
     }
     if (show != wasVisible) {
         SendMessage(hWnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
+        if ((window = session->Get(hWnd)) == nullptr) {
+            return wasVisible;
+        }
     }
     UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
     flags |= show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;

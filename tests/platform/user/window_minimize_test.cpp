@@ -129,6 +129,21 @@ TEST_F(WindowMinimizeTest, TheDesktopsOwnMinimisingIsFollowed) {
     EXPECT_EQ(sizes.back(), SIZE_RESTORED);
 }
 
+// A procedure may destroy its window on hearing that it is being shown.
+TEST_F(WindowMinimizeTest, AWindowDestroyedWhileBeingShownIsLeftAlone) {
+    for (const int command : {SW_SHOW, SW_MINIMIZE, SW_RESTORE}) {
+        onMessage = [](HWND window, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+            if (message == WM_SHOWWINDOW || (message == WM_SIZE && IsIconic(window))) {
+                DestroyWindow(window);
+            }
+            return std::nullopt;
+        };
+        const HWND window = Make("w", WS_OVERLAPPEDWINDOW, {100, 100, 300, 250});
+        EXPECT_FALSE(ShowWindow(window, command)) << command;
+        EXPECT_FALSE(IsWindow(window)) << command;
+    }
+}
+
 TEST_F(WindowMinimizeTest, ChildWindowsAreNeverMinimised) {
     const HWND parent = Make("parent", WS_OVERLAPPEDWINDOW, {100, 100, 300, 250});
     const HWND child = Make("child", WS_CHILD, {10, 10, 50, 40}, parent);
