@@ -185,13 +185,12 @@ protected:
         return menu;
     }
 
-    // Chooses the item at `index` (0 for the first) of the open menu by keys.
-    static void ChooseItem(int index) {
-        std::string keys;
-        for (int down = 0; down <= index; ++down) {
-            keys += " Down";
-        }
-        RunTool("xdotool key --delay 60" + keys + " Return");
+    // Clicks the item at `index` (0 for the first) of the open menu, whose six items share its
+    // height but for a thin frame. A click, not keys: the keys could come before the menu has
+    // taken the keyboard.
+    static void ChooseItem(const ScreenRect& menu, int index) {
+        const int itemHeight = (menu.bottom - menu.top) / 6;
+        ClickAt((menu.left + menu.right) / 2, menu.top + itemHeight * index + itemHeight / 2);
     }
 
     std::optional<ChildProcess> program_;
@@ -276,7 +275,7 @@ TEST_F(TrayMenuOnDesktop, TheIconsRightClickOpensTheSixItemMenuAndAboutReplacesT
     EXPECT_GT(height, 6 * 14);
     EXPECT_LT(height, 6 * 30);
 
-    ChooseItem(4);  // "关于"
+    ChooseItem(*opened, 4);  // "关于"
     EXPECT_TRUE(WaitForManagedWindow("关于")) << program_->Errors();
     EXPECT_TRUE(PollUntil([] { return !ManagedWindowOfWidth("Quellan", kMenuWidth); }))
         << "the menu window is still there";
@@ -294,8 +293,9 @@ TEST_F(TrayMenuOnDesktop, EachButtonOpensItsWindowAndTheMenuWindowGoes) {
         EXPECT_TRUE(WaitForManagedWindow(button.opens)) << program_->Errors();
         Screenshot(std::string("opened-by-") + button.name);
         // Back through the tray: "显示目录".
-        ASSERT_TRUE(OpenTrayMenu());
-        ChooseItem(0);
+        const auto trayMenu = OpenTrayMenu();
+        ASSERT_TRUE(trayMenu);
+        ChooseItem(*trayMenu, 0);
         ASSERT_NO_FATAL_FAILURE(WaitForMenuWindow());
     }
 }
@@ -307,8 +307,9 @@ TEST_F(TrayMenuOnDesktop, MinimisedWindowsComeBackWhenShown) {
     const std::uint64_t menuWindow = menu_->window;
     RunTool("xdotool windowminimize " + HexWindow(menuWindow));
     EXPECT_TRUE(PollUntil([] { return !ManagedWindowOfWidth("Quellan", kMenuWidth); }));
-    ASSERT_TRUE(OpenTrayMenu());
-    ChooseItem(0);
+    auto trayMenu = OpenTrayMenu();
+    ASSERT_TRUE(trayMenu);
+    ChooseItem(*trayMenu, 0);
     ASSERT_NO_FATAL_FAILURE(WaitForMenuWindow());
     EXPECT_EQ(menu_->window, menuWindow) << "the same window, brought back";
 
@@ -325,8 +326,9 @@ TEST_F(TrayMenuOnDesktop, MinimisedWindowsComeBackWhenShown) {
         return info && !info->viewable;
     })) << "the tariff window is still shown";
     EXPECT_TRUE(program_->Running());
-    ASSERT_TRUE(OpenTrayMenu());
-    ChooseItem(0);
+    trayMenu = OpenTrayMenu();
+    ASSERT_TRUE(trayMenu);
+    ChooseItem(*trayMenu, 0);
     ASSERT_NO_FATAL_FAILURE(WaitForMenuWindow());
     ClickButton(tariffButton);
     EXPECT_EQ(WaitForManagedWindow(tariffButton.opens), tariff) << "the same window, brought back";
@@ -336,8 +338,9 @@ TEST_F(TrayMenuOnDesktop, MinimisedWindowsComeBackWhenShown) {
 TEST_F(TrayMenuOnDesktop, EndSavesTheTotalEndsTheProgramAndTakesTheIconAway) {
     WriteFile(TotalsFile(), "1000\r\n");
     ASSERT_NO_FATAL_FAILURE(StartProgram());
-    ASSERT_TRUE(OpenTrayMenu());
-    ChooseItem(5);  // "退出"
+    const auto trayMenu = OpenTrayMenu();
+    ASSERT_TRUE(trayMenu);
+    ChooseItem(*trayMenu, 5);  // "退出"
     EXPECT_EQ(program_->WaitForExit(kPatience), std::optional<int>(0)) << program_->Errors();
     const std::string saved = ReadFile(TotalsFile());
     EXPECT_TRUE(std::regex_match(saved, std::regex("[0-9]+\r\n"))) << saved;
