@@ -64,10 +64,14 @@ void TagStartedProcesses() {
     setenv(kTagName, std::to_string(::getpid()).c_str(), 1);
 }
 
-std::vector<std::string> ProcessesLeftAfter(std::chrono::milliseconds patience) {
+std::vector<std::string> ProcessesLeftAfter(std::chrono::milliseconds patience,
+                                            const std::function<void()>& meanwhile) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
     std::vector<std::string> left = TaggedProcesses();
     while (!left.empty() && std::chrono::steady_clock::now() < deadline) {
+        if (meanwhile) {
+            meanwhile();
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         left = TaggedProcesses();
     }

@@ -105,7 +105,8 @@ TEST_F(NoticeWindowOnDesktop, TheShippedNoticePageShowsInsideTheWindow) {
 
     notice_.Unload();
     PumpUntil([] { return false; }, 300ms);
-    EXPECT_EQ(desktop_testing::ProcessesLeftAfter(15s), std::vector<std::string>{})
+    EXPECT_EQ(desktop_testing::ProcessesLeftAfter(15s, [] { win::forms::DoEvents(); }),
+              std::vector<std::string>{})
         << "the web view's helper outlived the window";
 }
 

@@ -1,5 +1,8 @@
 #include "platform/host/qt/web_view_process.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
 #include <QProcessEnvironment>
 #include <QTimer>
@@ -19,6 +22,21 @@ QProcessEnvironment HelperEnvironment() {
     return environment;
 }
 
+// The helper leads a process group of its own, so that whatever its engine starts can be ended
+// with it.
+void LeadOwnGroup(QProcess& process) {
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+}
+
+// Kills the helper and everything left in its group. A helper not yet collected still holds its
+// id, so the group named by that id can only be its own.
+void KillWithItsGroup(QProcess& process) {
+    if (process.state() != QProcess::NotRunning && process.processId() > 0) {
+        ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+    }
+    process.kill();
+}
+
 // The helper ends when its input closes; until then it keeps its process object, which is
 // deleted once the helper has gone (or with the application).
 void LetEnd(std::unique_ptr<QProcess> owned, QObject& endingHelpers) {
@@ -31,7 +49,7 @@ void LetEnd(std::unique_ptr<QProcess> owned, QObject& endingHelpers) {
         return;
     }
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    QTimer::singleShot(kEndingMs, process, [process] { process->kill(); });
+    QTimer::singleShot(kEndingMs, process, [process] { KillWithItsGroup(*process); });
 }
 
 }  // namespace
@@ -51,6 +69,7 @@ bool WebViewProcess::Start(const QString& program) {
     process->setProgram(program);
     process->setProcessEnvironment(HelperEnvironment());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    LeadOwnGroup(*process);
     process->start(QIODevice::ReadWrite);
     if (!process->waitForStarted(kStartMs)) {
         return false;
@@ -87,7 +106,7 @@ void AwaitEndingHelpers(QObject& endingHelpers, int ms) {
     QDeadlineTimer deadline(ms);
     for (QProcess* process : endingHelpers.findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
         if (!process->waitForFinished(static_cast<int>(deadline.remainingTime()))) {
-            process->kill();
+            KillWithItsGroup(*process);
             process->waitForFinished(ms);
         }
         delete process;

@@ -13,7 +13,8 @@
 namespace win::host::desktop {
 
 // One running web view helper: requests go to its input, its reports come back as calls.
-// Destroying this asks the helper to end and lets it finish on its own time.
+// Destroying this asks the helper to end and lets it finish on its own time; one that has not gone
+// within a few seconds is killed, with whatever it started.
 class WebViewProcess {
 public:
     struct Handlers {

@@ -69,7 +69,8 @@ protected:
         }
         // The helper goes with its view: neither it nor its engine's processes stay behind.
         fixture_.PumpFor(200);
-        EXPECT_EQ(desktop_testing::ProcessesLeftAfter(std::chrono::seconds(15)),
+        EXPECT_EQ(desktop_testing::ProcessesLeftAfter(std::chrono::seconds(15),
+                                                      [this] { fixture_.PumpFor(10); }),
                   std::vector<std::string>{});
     }
 
